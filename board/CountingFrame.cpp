@@ -1,0 +1,87 @@
+#include "CountingFrame.h"
+
+#include <algorithm>
+#include <limits>
+#include <utility>
+
+namespace ordel {
+
+void CountingFrame::addBead(Rod rod) {
+    int& count = counts_[index(rod)];
+    if (count == std::numeric_limits<int>::max())
+        return;
+    ++count;
+    if (count <= info(rod).capacity)
+        setBead(rod, count, true);
+}
+
+void CountingFrame::press(Rod rod) {
+    marker_ = info(rod).letter;
+    removeMarked();
+}
+
+void CountingFrame::removeMarked() {
+    // The marker is tried against the letters in the order units, tens,
+    // hundreds, thousands; a blank or empty marker matches none.
+    const auto marked = std::find_if(kAllRods.rbegin(), kAllRods.rend(),
+                                     [this](Rod rod) { return marker_ == info(rod).letter; });
+    if (marked != kAllRods.rend()) {
+        const Rod rod = *marked;
+        int& count = counts_[index(rod)];
+        if (count > 0) {
+            if (count <= info(rod).capacity)
+                setBead(rod, count, false);
+            --count;
+        }
+    }
+    marker_ = " ";
+}
+
+void CountingFrame::clear() {
+    for (index_ = 1; index_ <= kMostBeads; ++index_) {
+        for (Rod rod : {Rod::Unidade, Rod::Dezena, Rod::Centena, Rod::Milhar}) {
+            if (index_ <= info(rod).capacity)
+                setBead(rod, index_, false);
+        }
+    }
+    for (Rod rod : {Rod::Unidade, Rod::Dezena, Rod::Centena, Rod::Milhar})
+        setAnswer(rod, {});
+    counts_.fill(0);
+}
+
+void CountingFrame::setCount(Rod rod, int count) {
+    count = std::max(count, 0);
+    counts_[index(rod)] = count;
+    const int capacity = info(rod).capacity;
+    for (int bead = 1; bead <= capacity; ++bead)
+        setBead(rod, bead, bead <= count);
+}
+
+std::string CountingFrame::countText(Rod rod) const { return std::to_string(count(rod)); }
+
+bool CountingFrame::beadVisible(Rod rod, int bead) const {
+    if (bead < 1 || bead > info(rod).capacity)
+        return false;
+    return beads_[index(rod)].test(static_cast<std::size_t>(bead - 1));
+}
+
+void CountingFrame::setAnswer(Rod rod, std::string text) {
+    std::string& box = answers_[index(rod)];
+    if (box == text)
+        return;
+    box = std::move(text);
+    if (observer_ != nullptr)
+        observer_->answerChanged(rod);
+}
+
+void CountingFrame::setBead(Rod rod, int bead, bool visible) {
+    auto& beads = beads_[index(rod)];
+    const auto bit = static_cast<std::size_t>(bead - 1);
+    if (beads.test(bit) == visible)
+        return;
+    beads.set(bit, visible);
+    if (observer_ != nullptr)
+        observer_->beadChanged(rod, bead);
+}
+
+} // namespace ordel

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "Rods.h"
+
+namespace ordel {
+
+// Told about every change of what the counting frame shows, so that a view can
+// redraw just that bead or answer box instead of reading the whole frame again.
+// Only real changes are reported: hiding a hidden bead is silent.
+class FrameObserver {
+public:
+    virtual ~FrameObserver() = default;
+    virtual void beadChanged(Rod rod, int bead) = 0; // bead numbered from 1
+    virtual void answerChanged(Rod rod) = 0;
+};
+
+} // namespace ordel
