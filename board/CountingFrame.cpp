@@ -57,7 +57,9 @@ void CountingFrame::setCount(Rod rod, int count) {
         setBead(rod, bead, bead <= count);
 }
 
-std::string CountingFrame::countText(Rod rod) const { return std::to_string(count(rod)); }
+std::string CountingFrame::countText(Rod rod) const {
+    return std::to_string(count(rod));
+}
 
 bool CountingFrame::beadVisible(Rod rod, int bead) const {
     if (bead < 1 || bead > info(rod).capacity)

@@ -28,7 +28,11 @@ inline constexpr std::array<Rod, 4> kAllRods{Rod::Milhar, Rod::Centena, Rod::Dez
 // The largest capacity of any rod; the clearing walks this many bead places.
 inline constexpr int kMostBeads = 70;
 
-constexpr std::size_t index(Rod rod) { return static_cast<std::size_t>(rod); }
-constexpr const RodInfo& info(Rod rod) { return kRods[index(rod)]; }
+constexpr std::size_t index(Rod rod) {
+    return static_cast<std::size_t>(rod);
+}
+constexpr const RodInfo& info(Rod rod) {
+    return kRods[index(rod)];
+}
 
 } // namespace ordel

@@ -29,6 +29,8 @@ inline constexpr std::array<ModeInfo, 4> kModes{{
 inline constexpr std::array<Mode, 4> kAllModes{Mode::Unidade, Mode::Dezena, Mode::Centena,
                                                Mode::Milhar};
 
-constexpr const ModeInfo& info(Mode mode) { return kModes[static_cast<std::size_t>(mode)]; }
+constexpr const ModeInfo& info(Mode mode) {
+    return kModes[static_cast<std::size_t>(mode)];
+}
 
 } // namespace ordel

@@ -27,15 +27,26 @@ struct OperationInfo {
 
 // A product of two operands of up to 20999 is at most 440958001: int holds it.
 inline constexpr std::array<OperationInfo, 4> kOperations{{
-    {"+", false, false, [](int a, int b) { return a + b; }},
-    {"-", true, true, [](int a, int b) { return a - b; }},
-    {"x", false, false, [](int a, int b) { return a * b; }},
-    {":", true, true, [](int a, int b) { return a / b; }},
+    {"+", false, false,
+     [](int a, int b) {
+         return a + b;
+     }},
+    {"-", true, true,
+     [](int a, int b) {
+         return a - b;
+     }},
+    {"x", false, false,
+     [](int a, int b) {
+         return a * b;
+     }},
+    {":", true, true,
+     [](int a, int b) {
+         return a / b;
+     }},
 }};
 
-inline constexpr std::array<Operation, 4> kAllOperations{Operation::Adição, Operation::Subtração,
-                                                         Operation::Multiplicação,
-                                                         Operation::Divisão};
+inline constexpr std::array<Operation, 4> kAllOperations{
+    Operation::Adição, Operation::Subtração, Operation::Multiplicação, Operation::Divisão};
 
 constexpr const OperationInfo& info(Operation op) {
     return kOperations[static_cast<std::size_t>(op)];

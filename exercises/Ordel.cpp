@@ -54,7 +54,9 @@ void Ordel::MnuAvançado_Click() {
     MnuAdição_Click();
 }
 
-bool Ordel::atBeginnerLevel() const { return label(LabelId::Legenda).caption == texts::kIniciante; }
+bool Ordel::atBeginnerLevel() const {
+    return label(LabelId::Legenda).caption == texts::kIniciante;
+}
 
 void Ordel::drawPair(Mode mode) {
     const ModeInfo& m = info(mode);

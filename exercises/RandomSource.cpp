@@ -21,8 +21,7 @@ SplitMix64::result_type SplitMix64::operator()() {
 }
 
 std::uint64_t ClockSeededRandom::steadyClock() {
-    return static_cast<std::uint64_t>(
-        std::chrono::steady_clock::now().time_since_epoch().count());
+    return static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count());
 }
 
 ClockSeededRandom::ClockSeededRandom(Clock clock, std::uint64_t start)
