@@ -209,3 +209,43 @@ TEST(CountingFrame, reportsEveryChangeOfABeadOrBoxAndNothingElse) {
 
 } // namespace
 } // namespace ordel::test
+
+namespace ordel::test {
+namespace {
+
+// The window passes on the button (1 left, 2 right, 4 middle), the modifier
+// keys (1 Shift, 2 Ctrl, 4 Alt) and the position of a press; none of them
+// changes what the press does.
+TEST(PressHandlers, anyButtonAnyModifierAnywhereTakesOneBeadFromThatRod) {
+    using Press = void (Ordel::*)(int, int, int, int);
+    const std::pair<Press, Rod> areas[] = {{&Ordel::ImageMilhar_MouseDown, Rod::Milhar},
+                                           {&Ordel::ImageCentena_MouseDown, Rod::Centena},
+                                           {&Ordel::ImageDezena_MouseDown, Rod::Dezena},
+                                           {&Ordel::ImageUnidade_MouseDown, Rod::Unidade}};
+    const int presses[][4] = {{1, 0, 0, 0},   {2, 0, 5, 5},   {4, 0, 130, 250},
+                              {1, 1, 60, 10}, {1, 2, 1, 1},   {1, 4, 99, 0},
+                              {2, 7, 0, 260}, {3, 3, -1, -1}, {0, 0, 0, 0}};
+    for (const auto& [handler, rod] : areas) {
+        Harness h;
+        h.start();
+        h.board(12, 12, 12, 12);
+        int expected = 12;
+        for (const auto& p : presses) {
+            (h.ordel.*handler)(p[0], p[1], p[2], p[3]);
+            --expected;
+            ASSERT_EQ(h.ordel.frame().count(rod), expected)
+                << "button " << p[0] << " shift " << p[1];
+        }
+        for (Rod other : kAllRods) {
+            if (other != rod) {
+                EXPECT_EQ(h.ordel.frame().count(other), 12);
+            }
+        }
+        EXPECT_TRUE(beadsMatchCounts(h.ordel.frame()));
+        h.ordel.MNuDesfazer_Click();
+        EXPECT_EQ(h.ordel.frame().count(rod), expected) << "the menu item removes nothing";
+    }
+}
+
+} // namespace
+} // namespace ordel::test
