@@ -16,7 +16,7 @@ void CountingFrame::addBead(Rod rod) {
 }
 
 void CountingFrame::press(Rod rod) {
-    marker_ = info(rod).letter;
+    marker_ = std::string(info(rod).letter);
     removeMarked();
 }
 
@@ -34,7 +34,7 @@ void CountingFrame::removeMarked() {
             --count;
         }
     }
-    marker_ = " ";
+    marker_.assign(1, ' '); // a blank: no rod marked
 }
 
 void CountingFrame::clear() {

@@ -29,7 +29,7 @@ std::optional<Operation> operationSigned(const std::string& sign) {
 } // namespace
 
 Ordel::Ordel(RandomSource& random, MessageBox& messages) : random_(random), messages_(messages) {
-    labels_[slot(LabelId::Label2)].caption = texts::kEquals;
+    labels_[slot(LabelId::Label2)].caption = std::string(texts::kEquals);
 }
 
 void Ordel::setObserver(StateObserver* observer) {
@@ -68,7 +68,7 @@ void Ordel::drawPair(Mode mode) {
     }
     if (atBeginnerLevel())
         setCaption(LabelId::Numero2, std::to_string(valor2_));
-    casa_ = m.word;
+    casa_ = std::string(m.word);
 }
 
 void Ordel::setExercise(Operation op) {
