@@ -25,13 +25,12 @@ std::uint64_t ClockSeededRandom::steadyClock() {
 }
 
 ClockSeededRandom::ClockSeededRandom(Clock clock, std::uint64_t start)
-    : clock_(clock), engine_(start) {}
+    : clock_(clock), start_(start), engine_(start) {}
 
 void ClockSeededRandom::reseed() {
-    // The state keeps moving between reseeds (every value drawn advances it),
-    // so mixing the same clock reading into it twice still gives two new,
-    // different states.
-    engine_.setState(mix(engine_.state() ^ clock_()));
+    // mix is a bijection: for one clock reading, different reseed counts give
+    // different starting states.
+    engine_.setState(mix(clock_() ^ start_) ^ mix(++reseeds_));
 }
 
 int ClockSeededRandom::uniform(int k) {

@@ -26,17 +26,16 @@ public:
     static constexpr result_type min() { return 0; }
     static constexpr result_type max() { return std::numeric_limits<result_type>::max(); }
     result_type operator()();
-    [[nodiscard]] std::uint64_t state() const { return state_; }
     void setState(std::uint64_t state) { state_ = state; }
 
 private:
     std::uint64_t state_;
 };
 
-// The program's random source. A reseed mixes the clock's reading into the
-// generator's state instead of replacing it, so reseeds that fall within one
+// The program's random source. A reseed starts the generator from the clock's
+// reading combined with a count of reseeds, so reseeds that fall within one
 // tick of the clock (hundreds of them in a single multiplication exercise)
-// never put the generator back at a point it has already been.
+// still start from different points.
 class ClockSeededRandom final : public RandomSource {
 public:
     using Clock = std::uint64_t (*)();
@@ -48,6 +47,8 @@ public:
 
 private:
     Clock clock_;
+    std::uint64_t start_;
+    std::uint64_t reseeds_ = 0;
     SplitMix64 engine_;
 };
 

@@ -112,6 +112,21 @@ TEST(AnswerCheck, aWrongAnswerChangesNothingButTheAnswerBoxes) {
     EXPECT_EQ(h.messages.shown.size(), 2U);
 }
 
+TEST(AnswerCheck, aWrongAnswerAtLevelInicianteLeavesTheNumberModeAndBoard) {
+    Harness h;
+    toBuild(h, C, 305);
+    h.board(0, 3, 5, 0);
+    h.ordel.Cmd_Corrigir_Click();
+    EXPECT_EQ(h.messages.shown.back().text, kWrong);
+    EXPECT_EQ(h.caption(LabelId::Numero2), "305");
+    EXPECT_EQ(h.ordel.Casa(), "Centena");
+    EXPECT_EQ(h.ordel.ContaCentena(), 3);
+    EXPECT_EQ(h.ordel.ContaDezena(), 5);
+    EXPECT_TRUE(beadsMatchCounts(h.ordel.frame()));
+    EXPECT_EQ(h.ordel.frame().answer(Rod::Dezena), "5");
+    EXPECT_EQ(h.random.pending(), 0U);
+}
+
 TEST(AnswerCheck, aWrongAnswerOnAnEmptyBoardWritesZeroInEveryBox) {
     Harness h;
     toBuild(h, U, 4);
@@ -220,7 +235,7 @@ TEST(AnswerCheck, aBoxTakesEveryDigitOfALargeCount) {
 
     Harness most;
     toReach(most, 5);
-    most.board(std::numeric_limits<int>::max(), 0, 0, 0);
+    most.ordel.setCount(Rod::Milhar, std::numeric_limits<int>::max());
     most.ordel.Cmd_Corrigir_Click();
     EXPECT_EQ(most.ordel.frame().answer(Rod::Milhar), "2147483647");
 }

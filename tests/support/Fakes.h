@@ -74,12 +74,17 @@ struct Harness {
         random.queue({v1, v2});
         ordel.Form_Load();
     }
-    // Puts the four counts, thousands first.
+    // Builds a board on a cleared frame by clicks on the add buttons, the
+    // four counts thousands first.
     void board(int m, int c, int d, int u) {
-        ordel.setCount(Rod::Milhar, m);
-        ordel.setCount(Rod::Centena, c);
-        ordel.setCount(Rod::Dezena, d);
-        ordel.setCount(Rod::Unidade, u);
+        const std::pair<void (Ordel::*)(), int> clicks[] = {{&Ordel::Comando_Milhar_Click, m},
+                                                            {&Ordel::Comando_Centena_Click, c},
+                                                            {&Ordel::Comando_Dezena_Click, d},
+                                                            {&Ordel::Comando_Unidade_Click, u}};
+        for (const auto& [click, times] : clicks) {
+            for (int i = 0; i < times; ++i)
+                (ordel.*click)();
+        }
     }
     [[nodiscard]] const std::string& caption(LabelId id) const { return ordel.label(id).caption; }
     [[nodiscard]] bool visible(LabelId id) const { return ordel.label(id).visible; }
