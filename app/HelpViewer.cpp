@@ -1,0 +1,232 @@
+#include "HelpViewer.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QEvent>
+#include <QFile>
+#include <QFileInfo>
+#include <QPushButton>
+#include <QTextBrowser>
+#include <QTextCursor>
+#include <QVBoxLayout>
+#include <QWidget>
+
+#include <algorithm>
+
+namespace {
+
+// What was found at one place where the help file was looked for.
+enum class Found { Usable, Missing, Folder, NotAFile, Unreadable, Empty };
+
+struct Place {
+    QString path;
+    Found found;
+};
+
+struct HelpText {
+    QString markdown;
+    bool truncated = false;
+};
+
+Found load(const QString& path, HelpText& help) {
+    help = {};
+    const QFileInfo info(path);
+    if (!info.exists())
+        return Found::Missing;
+    if (info.isDir())
+        return Found::Folder;
+    // Only regular files: a pipe or a device of that name could block the
+    // read or never end.
+    if (!info.isFile())
+        return Found::NotAFile;
+
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return Found::Unreadable;
+    QByteArray bytes = file.read(HelpViewer::kMaxBytes + 1);
+    if (bytes.isEmpty() && file.error() != QFileDevice::NoError)
+        return Found::Unreadable;
+    if (bytes.size() > HelpViewer::kMaxBytes) {
+        bytes.truncate(HelpViewer::kMaxBytes);
+        help.truncated = true;
+    }
+    qsizetype lineEnd = -1;
+    for (qsizetype line = 0; line < HelpViewer::kMaxLines; ++line) {
+        lineEnd = bytes.indexOf('\n', lineEnd + 1);
+        if (lineEnd < 0)
+            break;
+    }
+    if (lineEnd >= 0 && lineEnd + 1 < bytes.size()) {
+        bytes.truncate(lineEnd + 1);
+        help.truncated = true;
+    }
+
+    // Invalid UTF-8 becomes U+FFFD rather than an error, so that a damaged
+    // file still shows whatever can be read of it.
+    help.markdown = QString::fromUtf8(bytes);
+    if (help.markdown.trimmed().isEmpty())
+        return Found::Empty;
+    return Found::Usable;
+}
+
+QString reason(Found found) {
+    switch (found) {
+    case Found::Missing:
+        return QStringLiteral("o arquivo não existe.");
+    case Found::Folder:
+        return QStringLiteral("há uma pasta com esse nome, não um arquivo.");
+    case Found::NotAFile:
+        return QStringLiteral("há algo com esse nome, mas não é um arquivo comum.");
+    case Found::Unreadable:
+        return QStringLiteral("o arquivo existe, mas não pôde ser lido.");
+    case Found::Empty:
+        return QStringLiteral("o arquivo está vazio.");
+    case Found::Usable:
+        break;
+    }
+    return {};
+}
+
+// The page shown in place of the help when no place gave a usable file. It
+// is HTML rather than Markdown so that a path is shown exactly as it is.
+QString problemPage(const QString& fileName, const QList<Place>& places) {
+    QString page = QStringLiteral("<h1>Ajuda não encontrada</h1>");
+    if (fileName.isEmpty()) {
+        page += QStringLiteral("<p>Nenhum arquivo de ajuda foi indicado.</p>");
+        return page;
+    }
+    page += QStringLiteral("<p>Não foi possível mostrar o arquivo de ajuda <b>%1</b>.</p>")
+                .arg(fileName.toHtmlEscaped());
+    if (places.isEmpty()) {
+        page += QStringLiteral("<p>Nenhuma pasta foi indicada para procurá-lo.</p>");
+    } else {
+        page += QStringLiteral("<p>Ele foi procurado nestes lugares:</p><ul>");
+        for (const Place& place : places) {
+            page +=
+                QStringLiteral("<li><tt>%1</tt>: %2</li>")
+                    .arg(QDir::toNativeSeparators(place.path).toHtmlEscaped(), reason(place.found));
+        }
+        page += QStringLiteral("</ul>");
+    }
+    page += QStringLiteral("<p>Peça ao professor ou à professora que coloque o arquivo "
+                           "<b>%1</b> num desses lugares. O exercício continua como estava: "
+                           "é só voltar à janela do Ordel.</p>")
+                .arg(fileName.toHtmlEscaped());
+    return page;
+}
+
+} // namespace
+
+HelpViewer::HelpViewer(QWidget* owner)
+    : QObject(owner), owner_(owner), searchFolders_(defaultSearchFolders()) {}
+
+HelpViewer::~HelpViewer() {
+    delete window_;
+}
+
+QStringList HelpViewer::defaultSearchFolders() {
+    QStringList folders{QCoreApplication::applicationDirPath()};
+#ifdef ORDEL_DATA_DIR
+    const QString data = QString::fromUtf8(ORDEL_DATA_DIR);
+    if (!data.isEmpty())
+        folders.append(data);
+#endif
+    folders.removeDuplicates();
+    return folders;
+}
+
+QWidget* HelpViewer::window() const {
+    return window_;
+}
+
+void HelpViewer::ShowHelp() {
+    if (helpCommand_ == kQuit) {
+        if (window_)
+            window_->close();
+        return;
+    }
+    showContents();
+}
+
+void HelpViewer::ensureWindow() {
+    if (window_)
+        return;
+    // A window of its own, yet a child of the owner: it is deleted with the
+    // owner, and closing it never ends the program.
+    auto* window = new QWidget(owner_, Qt::Window);
+    window->setObjectName(QStringLiteral("HelpWindow"));
+    window->setWindowTitle(QStringLiteral("Ajuda do Ordel"));
+    window->setAttribute(Qt::WA_QuitOnClose, false);
+    window->resize(640, 560);
+
+    text_ = new QTextBrowser(window);
+    text_->setObjectName(QStringLiteral("HelpText"));
+    // The help has no links to follow; a link in a damaged file must not
+    // make the browser load some other file.
+    text_->setOpenLinks(false);
+
+    auto* close = new QPushButton(QStringLiteral("&Fechar"), window);
+    close->setObjectName(QStringLiteral("HelpClose"));
+    connect(close, &QPushButton::clicked, window, &QWidget::close);
+
+    auto* layout = new QVBoxLayout(window);
+    layout->addWidget(text_);
+    layout->addWidget(close, 0, Qt::AlignRight);
+
+    if (owner_)
+        owner_->installEventFilter(this);
+    window_ = window;
+}
+
+void HelpViewer::showContents() {
+    ensureWindow();
+
+    QList<Place> places;
+    HelpText help;
+    bool shown = false;
+    if (!helpFile_.isEmpty()) {
+        for (const QString& folder : searchFolders_) {
+            const QString path = QDir::cleanPath(QDir(folder).filePath(helpFile_));
+            if (std::any_of(places.cbegin(), places.cend(),
+                            [&path](const Place& p) { return p.path == path; }))
+                continue;
+            const Found found = load(path, help);
+            places.append({path, found});
+            if (found == Found::Usable) {
+                shown = true;
+                break;
+            }
+        }
+    }
+
+    if (shown) {
+        text_->setMarkdown(help.markdown);
+        if (help.truncated) {
+            QTextCursor end(text_->document());
+            end.movePosition(QTextCursor::End);
+            QTextCharFormat note;
+            note.setFontItalic(true);
+            end.insertBlock(QTextBlockFormat(), note);
+            end.insertText(QStringLiteral("O arquivo de ajuda é grande demais: só o começo "
+                                          "dele é mostrado."),
+                           note);
+        }
+    } else {
+        text_->setHtml(problemPage(helpFile_, places));
+    }
+
+    // Setting the text anew also brings the view back to the top, which is
+    // what the contents command asks for.
+    window_->setWindowState(window_->windowState() & ~Qt::WindowMinimized);
+    window_->show();
+    window_->raise();
+    window_->activateWindow();
+}
+
+bool HelpViewer::eventFilter(QObject* watched, QEvent* event) {
+    // The owner hidden by the program (closed, not minimised by the window
+    // manager): the help goes with it.
+    if (watched == owner_ && event->type() == QEvent::Hide && !event->spontaneous() && window_)
+        window_->close();
+    return QObject::eventFilter(watched, event);
+}
