@@ -1,0 +1,315 @@
+#include "OrdelWindow.h"
+
+#include "AboutText.h"
+#include "BeadArray.h"
+#include "CaptionLabel.h"
+#include "FrameLines.h"
+#include "HelpViewer.h"
+#include "PressArea.h"
+#include "QtMessageBox.h"
+#include "WindowLayout.h"
+#include "exercises/Texts.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QFile>
+#include <QIcon>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QThread>
+
+namespace {
+
+using namespace ordel::layout;
+
+QString fromUtf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
+
+// Under Fusion and other styles a button face takes an exact colour only from
+// a style sheet that draws the border too; the caption keeps the palette's
+// button-text colour.
+QString addButtonStyle(Rgb c) {
+    const QString rgb = QStringLiteral("rgb(%1, %2, %3)").arg(c.red).arg(c.green).arg(c.blue);
+    return QStringLiteral("QPushButton { background-color: %1; border: 2px outset %1; }"
+                          "QPushButton:pressed { border-style: inset; }"
+                          "QPushButton:focus { border-color: palette(button-text); }")
+        .arg(rgb);
+}
+
+QIcon programIcon() {
+    // Three 32 x 32 images: the white disc with the red mark is the icon;
+    // the others stand for the disabled and the selected icon.
+    QIcon icon;
+    const std::array<std::pair<const char*, QIcon::Mode>, 3> images{{
+        {":/icons/ordel-32-red.png", QIcon::Normal},
+        {":/icons/ordel-32-mono.png", QIcon::Disabled},
+        {":/icons/ordel-32-green.png", QIcon::Selected},
+    }};
+    for (const auto& [path, mode] : images) {
+        const QString file = QString::fromLatin1(path);
+        if (QFile::exists(file))
+            icon.addFile(file, QSize(32, 32), mode);
+    }
+    return icon;
+}
+
+} // namespace
+
+OrdelWindow::OrdelWindow(ordel::RandomSource* random, ordel::MessageBox* messages, QWidget* parent)
+    : QMainWindow(parent),
+      ownRandom_(random != nullptr ? nullptr : std::make_unique<ordel::ClockSeededRandom>()),
+      ownMessages_(messages != nullptr ? nullptr : std::make_unique<QtMessageBox>(this)),
+      messages_(messages != nullptr ? *messages : *ownMessages_),
+      core_(random != nullptr ? *random : *ownRandom_, messages_),
+      helpViewer_(new HelpViewer(this)) {
+    setObjectName(QStringLiteral("Ordel"));
+    setWindowTitle(fromUtf8(ordel::texts::kProgramTitle));
+    setWindowIcon(programIcon());
+
+    createControls();
+    createMenus();
+    showState();
+
+    // The client area opens at its designed size, below the menu bar.
+    resize(px(kClientWidth), px(kClientHeight) + menuBar()->sizeHint().height());
+
+    // The load event: before the window is first shown.
+    core_.setObserver(this);
+    core_.Form_Load();
+}
+
+OrdelWindow::~OrdelWindow() {
+    core_.setObserver(nullptr);
+}
+
+void OrdelWindow::createControls() {
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("ClientArea"));
+    client->setAutoFillBackground(true);
+    client->setBackgroundRole(QPalette::Button);
+    setCentralWidget(client);
+
+    for (const LabelLook& l : kLabelLooks) {
+        labels_[static_cast<std::size_t>(l.id)] =
+            new CaptionLabel(l, QString::fromStdString(core_.label(l.id).caption), client);
+    }
+
+    auto* check = new QPushButton(fromUtf8(kCheckCaption), client);
+    check->setObjectName(fromUtf8(kCheckName));
+    check->setFont(windowFont(kCheckPoints));
+    check->setGeometry(pixels(kCheck));
+    check->setAutoDefault(false);
+    connect(check, &QPushButton::clicked, this, [this] { core_.Cmd_Corrigir_Click(); });
+
+    for (const RodLook& r : kRodLooks) {
+        auto* area = new PressArea(client);
+        area->setObjectName(fromUtf8(r.area.name));
+        area->setGeometry(pixels(r.area.place));
+        connect(area, &PressArea::pressed, this, [this, &r](int button, int shift, int x, int y) {
+            (core_.*r.area.mouseDown)(button, shift, x, y);
+        });
+
+        beads_[index(r.rod)] = new BeadArray(core_.frame(), r, client);
+
+        auto* button = new QPushButton(fromUtf8(r.button.caption), client);
+        button->setObjectName(fromUtf8(r.button.name));
+        button->setFont(windowFont(kButtonPoints));
+        button->setGeometry(pixels(buttonBox(r)));
+        button->setStyleSheet(addButtonStyle(r.colour));
+        button->setAutoDefault(false);
+        connect(button, &QPushButton::clicked, this, [this, &r] { (core_.*r.button.click)(); });
+
+        // Disabled from creation on: shown in the disabled colours, never
+        // focused, never typed into.
+        auto* answer = new QLineEdit(client);
+        answer->setObjectName(fromUtf8(r.answer.name));
+        answer->setFont(windowFont(kAnswerPoints));
+        answer->setGeometry(pixels(answerBox(r)));
+        answer->setReadOnly(true);
+        answer->setFocusPolicy(Qt::NoFocus);
+        answer->setEnabled(false);
+        answers_[index(r.rod)] = answer;
+    }
+
+    new FrameLines(client);
+
+    for (std::string_view name : kStackingOrder) {
+        auto* control = client->findChild<QWidget*>(fromUtf8(name), Qt::FindDirectChildrenOnly);
+        Q_ASSERT(control != nullptr);
+        control->raise();
+    }
+
+    QWidget* previous = nullptr;
+    for (std::string_view name : kTabOrder) {
+        auto* control = client->findChild<QWidget*>(fromUtf8(name), Qt::FindDirectChildrenOnly);
+        if (previous != nullptr)
+            setTabOrder(previous, control);
+        previous = control;
+    }
+    // The focus starts on "UNIDADE", so the space bar adds a units bead.
+    client->findChild<QWidget*>(fromUtf8(kTabOrder.front()))->setFocus();
+}
+
+void OrdelWindow::createMenus() {
+    // The menu tree in order. An entry opens a menu when the next one is a
+    // level deeper; "-" is a separator.
+    struct MenuEntry {
+        int level;
+        std::string_view name;
+        std::string_view caption;
+        void (*choose)(OrdelWindow&);
+        bool enabled = true;
+    };
+    static constexpr std::array<MenuEntry, 22> kMenus{{
+        {1, "MnuArq", "&Arquivo", nullptr},
+        {2, "MnuNovo", "&Novo...", nullptr},
+        {3, "MnuIniciante", "&Iniciante",
+         [](OrdelWindow& w) {
+             w.core_.MnuIniciante_Click();
+         }},
+        {3, "MnuAvançado", "&Avançado",
+         [](OrdelWindow& w) {
+             w.core_.MnuAvançado_Click();
+         }},
+        {2, "MnuEs", "-", nullptr},
+        {2, "MnuFechar", "Sai&r",
+         [](OrdelWindow& w) {
+             w.MnuFechar_Click();
+         }},
+        {1, "MnuJogo", "&Operação", nullptr},
+        {2, "MnuAdição", "&Adição",
+         [](OrdelWindow& w) {
+             w.core_.MnuAdição_Click();
+         }},
+        {2, "MnuSubtração", "&Subtração",
+         [](OrdelWindow& w) {
+             w.core_.MnuSubtração_Click();
+         }},
+        {2, "MnuMultiplicação", "&Multiplicação",
+         [](OrdelWindow& w) {
+             w.core_.MnuMultiplicação_Click();
+         }},
+        {2, "MnuDivisão", "&Divisão",
+         [](OrdelWindow& w) {
+             w.core_.MnuDivisão_Click();
+         }},
+        {1, "MnuSist", "&Sistema de numeração...", nullptr},
+        {2, "MnUnidade", "&Unidade",
+         [](OrdelWindow& w) {
+             w.core_.MnUnidade_Click();
+         }},
+        {2, "mnuDezena", "&Dezena",
+         [](OrdelWindow& w) {
+             w.core_.mnuDezena_Click();
+         }},
+        {2, "MNucentena", "&Centena",
+         [](OrdelWindow& w) {
+             w.core_.MNucentena_Click();
+         }},
+        {2, "MnuMilhar", "&Milhar",
+         [](OrdelWindow& w) {
+             w.core_.MnuMilhar_Click();
+         }},
+        // Switched off from creation on: "Desfazer" is never chosen.
+        {1, "MnuApagar", "Apagar", nullptr, false},
+        {2, "MNuDesfazer", "Desfazer",
+         [](OrdelWindow& w) {
+             w.core_.MNuDesfazer_Click();
+         }},
+        {1, "MnuAjuda", "Aj&uda", nullptr},
+        {2, "MnuTópicos", "&Tópicos da ajuda",
+         [](OrdelWindow& w) {
+             w.MnuTópicos_Click();
+         }},
+        {2, "MnuEsp", "-", nullptr},
+        {2, "MnuSobre", "So&bre o Ordel",
+         [](OrdelWindow& w) {
+             w.MnuSobre_Click();
+         }},
+    }};
+
+    QMenuBar* bar = menuBar();
+    // The menus belong to the window's fixed layout, even on a desktop with a
+    // global menu bar.
+    bar->setNativeMenuBar(false);
+    std::array<QMenu*, 4> open{}; // the menu being filled at each level
+    for (std::size_t i = 0; i < kMenus.size(); ++i) {
+        const MenuEntry& e = kMenus[i];
+        const QString name = fromUtf8(e.name);
+        QMenu* parentMenu = open[static_cast<std::size_t>(e.level - 1)];
+        if (e.caption == "-") {
+            parentMenu->addSeparator()->setObjectName(name);
+            continue;
+        }
+        const QString caption = fromUtf8(e.caption);
+        QAction* action = nullptr;
+        if (i + 1 < kMenus.size() && kMenus[i + 1].level > e.level) {
+            auto* menu = new QMenu(caption, e.level == 1 ? static_cast<QWidget*>(bar) : parentMenu);
+            menu->setObjectName(name);
+            action = e.level == 1 ? bar->addMenu(menu) : parentMenu->addMenu(menu);
+            open[static_cast<std::size_t>(e.level)] = menu;
+        } else {
+            action = parentMenu->addAction(caption);
+            connect(action, &QAction::triggered, this,
+                    [this, choose = e.choose] { choose(*this); });
+        }
+        action->setObjectName(name);
+        action->setEnabled(e.enabled);
+    }
+    operationMenu_ = bar->findChild<QMenu*>(QStringLiteral("MnuJogo"));
+}
+
+// Makes every control show what the core holds, whatever it was created with.
+void OrdelWindow::showState() {
+    for (ordel::LabelId id : ordel::kAllLabels)
+        labelChanged(id);
+    for (ordel::Rod rod : ordel::kAllRods)
+        answerChanged(rod);
+    operationMenuChanged();
+}
+
+void OrdelWindow::beadChanged(ordel::Rod rod, int bead) {
+    beads_[index(rod)]->beadChanged(bead);
+}
+
+void OrdelWindow::answerChanged(ordel::Rod rod) {
+    answers_[index(rod)]->setText(QString::fromStdString(core_.frame().answer(rod)));
+}
+
+void OrdelWindow::labelChanged(ordel::LabelId id) {
+    const ordel::Label& l = core_.label(id);
+    CaptionLabel* label = labels_[static_cast<std::size_t>(id)];
+    label->setCaption(QString::fromStdString(l.caption));
+    label->setVisible(l.visible);
+}
+
+void OrdelWindow::operationMenuChanged() {
+    operationMenu_->menuAction()->setVisible(core_.operationMenuVisible());
+}
+
+void OrdelWindow::MnuFechar_Click() {
+    close();
+}
+
+void OrdelWindow::MnuTópicos_Click() {
+    if (helpViewer_ == nullptr)
+        return;
+    helpViewer_->setProperty("HelpFile", QStringLiteral("ORDEL.HLP"));
+    helpViewer_->setProperty("HelpCommand", HelpViewer::kContents);
+    QMetaObject::invokeMethod(helpViewer_, "ShowHelp");
+}
+
+void OrdelWindow::MnuSobre_Click() {
+    messages_.show(ordel::aboutText(), "Sobre o Ordel", ordel::MessageIcon::Information);
+}
+
+void OrdelWindow::closeEvent(QCloseEvent* event) {
+    // No question and nothing to save: the run ends here, whatever other
+    // window (the help) is still open. With no event loop running (the window
+    // driven by a test) there is nothing to end.
+    event->accept();
+    if (QThread::currentThread()->loopLevel() > 0)
+        QCoreApplication::exit(0);
+}

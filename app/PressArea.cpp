@@ -1,0 +1,36 @@
+#include "PressArea.h"
+
+#include "WindowLayout.h"
+
+#include <QMouseEvent>
+
+namespace {
+
+int buttonCode(Qt::MouseButton button) {
+    switch (button) {
+    case Qt::LeftButton:
+        return 1;
+    case Qt::RightButton:
+        return 2;
+    case Qt::MiddleButton:
+        return 4;
+    default:
+        return 0;
+    }
+}
+
+int shiftCode(Qt::KeyboardModifiers modifiers) {
+    return (modifiers.testFlag(Qt::ShiftModifier) ? 1 : 0) |
+           (modifiers.testFlag(Qt::ControlModifier) ? 2 : 0) |
+           (modifiers.testFlag(Qt::AltModifier) ? 4 : 0);
+}
+
+} // namespace
+
+PressArea::PressArea(QWidget* parent) : QWidget(parent) {}
+
+void PressArea::mousePressEvent(QMouseEvent* event) {
+    const QPoint at = event->position().toPoint() * ordel::layout::kTwipsPerPixel;
+    event->accept();
+    emit pressed(buttonCode(event->button()), shiftCode(event->modifiers()), at.x(), at.y());
+}

@@ -1,0 +1,265 @@
+#pragma once
+
+#include "board/Rods.h"
+#include "exercises/Ordel.h"
+
+#include <QColor>
+#include <QFont>
+#include <QLine>
+#include <QPalette>
+#include <QRect>
+#include <Qt>
+
+#include <array>
+#include <string_view>
+
+// The fixed layout of the window. Places and sizes are kept in twips, the
+// unit the window was designed in, and turned into pixels at 15 twips to the
+// pixel. Nothing here follows the window's size.
+namespace ordel::layout {
+
+inline constexpr int kTwipsPerPixel = 15;
+
+constexpr int px(int twips) {
+    return twips / kTwipsPerPixel;
+}
+
+struct Twips {
+    int left;
+    int top;
+    int width;
+    int height;
+};
+
+inline QRect pixels(Twips t) {
+    return {px(t.left), px(t.top), px(t.width), px(t.height)};
+}
+
+// The client area below the menu bar when the window opens.
+inline constexpr int kClientWidth = 11550;
+inline constexpr int kClientHeight = 6375;
+
+struct Rgb {
+    int red;
+    int green;
+    int blue;
+};
+
+inline QColor colour(Rgb c) {
+    return {c.red, c.green, c.blue};
+}
+
+// All text on the window is bold "MS Sans Serif", or a common sans-serif face
+// where that one is missing, at the given size in points.
+QFont windowFont(double points);
+
+enum class BeadShape {
+    Ellipse,   // filling its box
+    Square,    // of a given side, centred in its box
+    Circle,    // filling its (square) box
+    Rectangle, // filling its box
+};
+
+// Everything that differs between the four rods on the window.
+struct AddButtonLook {
+    void (Ordel::*click)();
+    std::string_view name;
+    std::string_view caption;
+    int left; // top and size are the same for all four
+};
+
+struct PressAreaLook {
+    void (Ordel::*mouseDown)(int, int, int, int);
+    std::string_view name;
+    Twips place;
+};
+
+struct BeadsLook {
+    std::string_view name;
+    int firstLeft;  // left of column 0
+    int columnStep; // from one column to the next
+    int firstTop;   // top of row 0
+    int rowStep;    // from one row to the next
+    int gapRow;     // rows from this one on stand gapExtra further down
+    int gapExtra;
+    int width; // of each bead's box
+    int height;
+    BeadShape shape;
+    int squareSide; // for BeadShape::Square only
+    Qt::BrushStyle hatch;
+};
+
+struct AnswerLook {
+    std::string_view name;
+    int left; // top and size are the same for all four
+};
+
+struct RodLook {
+    Rod rod;
+    Rgb colour; // of the add button's face and of the beads
+    AddButtonLook button;
+    PressAreaLook area;
+    BeadsLook beads;
+    AnswerLook answer;
+};
+
+// Shared by the four add buttons and by the four answer boxes.
+inline constexpr int kButtonTop = 1560;
+inline constexpr int kButtonWidth = 2055;
+inline constexpr int kButtonHeight = 615;
+inline constexpr double kButtonPoints = 13.5;
+
+inline constexpr int kAnswerTop = 6480;
+inline constexpr int kAnswerWidth = 1215;
+inline constexpr int kAnswerHeight = 675;
+inline constexpr double kAnswerPoints = 24;
+
+// One row per rod, in the order of kAllRods. The thousands rows stand 720
+// apart except 840 between the third and the fourth. Qt's hatch brushes are
+// the platform's standard 8-pixel patterns; BDiagPattern draws lines rising
+// to the right.
+// clang-format off
+inline constexpr std::array<RodLook, 4> kRodLooks{{
+    {Rod::Milhar, {255, 255, 0},
+     {&Ordel::Comando_Milhar_Click, "Comando_Milhar", "MILHAR", 360},
+     {&Ordel::ImageMilhar_MouseDown, "ImageMilhar", {360, 2400, 2055, 3855}},
+     {"M", 480, 480, 2520, 720, 3, 120, 300, 615, BeadShape::Ellipse, 0, Qt::CrossPattern},
+     {"RespM", 840}},
+    {Rod::Centena, {0, 192, 0},
+     {&Ordel::Comando_Centena_Click, "Comando_Centena", "CENTENA", 2760},
+     {&Ordel::ImageCentena_MouseDown, "ImageCentena", {2520, 2400, 2415, 3855}},
+     {"C", 2640, 480, 2400, 480, 0, 0, 375, 495, BeadShape::Square, 375, Qt::DiagCrossPattern},
+     {"RespC", 3240}},
+    {Rod::Dezena, {255, 0, 0},
+     {&Ordel::Comando_Dezena_Click, "Comando_Dezena", "DEZENA", 5400},
+     {&Ordel::ImageDezena_MouseDown, "ImageDezena", {5160, 2400, 2535, 3735}},
+     {"D", 5160, 360, 2520, 360, 0, 0, 255, 255, BeadShape::Circle, 0, Qt::CrossPattern},
+     {"RespD", 5760}},
+    {Rod::Unidade, {0, 0, 255},
+     {&Ordel::Comando_Unidade_Click, "Comando_Unidade", "UNIDADE", 7920},
+     {&Ordel::ImageUnidade_MouseDown, "ImageUnidade", {7800, 2280, 2535, 3975}},
+     {"U", 7920, 240, 2520, 600, 0, 0, 135, 495, BeadShape::Rectangle, 0, Qt::BDiagPattern},
+     {"RespU", 8520}},
+}};
+// clang-format on
+
+constexpr const RodLook& look(Rod rod) {
+    return kRodLooks[index(rod)];
+}
+
+constexpr Twips buttonBox(const RodLook& r) {
+    return {r.button.left, kButtonTop, kButtonWidth, kButtonHeight};
+}
+
+constexpr Twips answerBox(const RodLook& r) {
+    return {r.answer.left, kAnswerTop, kAnswerWidth, kAnswerHeight};
+}
+
+// The box of bead k (from 1) of a rod, in twips of the client area.
+constexpr Twips beadBox(const RodLook& r, int bead) {
+    const BeadsLook& b = r.beads;
+    const int columns = info(r.rod).columns;
+    const int row = (bead - 1) / columns;
+    const int column = (bead - 1) % columns;
+    const int gap = b.gapExtra > 0 && row >= b.gapRow ? b.gapExtra : 0;
+    return {b.firstLeft + b.columnStep * column, b.firstTop + b.rowStep * row + gap, b.width,
+            b.height};
+}
+
+// How a label keeps its place when its caption, and so its width, changes:
+// by the point its text is aligned to.
+enum class Anchor { Left, Centre, Right };
+
+struct LabelLook {
+    LabelId id;
+    std::string_view name;
+    int left; // at creation, with the creation caption
+    int top;
+    Anchor anchor;
+    QPalette::ColorRole text;
+};
+
+inline constexpr double kLabelPoints = 24;
+
+// Qt has no colour role for the desktop; the highlight colour is the
+// scheme's accent and follows it in the same way.
+inline constexpr std::array<LabelLook, 6> kLabelLooks{{
+    {LabelId::Legenda, "Legenda", 5280, 0, Anchor::Centre, QPalette::Highlight},
+    {LabelId::Numero1, "Numero1", 4320, 720, Anchor::Right, QPalette::ButtonText},
+    {LabelId::Numero2, "Numero2", 5280, 720, Anchor::Left, QPalette::ButtonText},
+    {LabelId::Símbolo, "Símbolo", 4755, 720, Anchor::Centre, QPalette::ButtonText},
+    {LabelId::Resultado, "Resultado", 8040, 840, Anchor::Left, QPalette::ButtonText},
+    {LabelId::Label2, "Label2", 7215, 840, Anchor::Centre, QPalette::ButtonText},
+}};
+
+constexpr const LabelLook& look(LabelId id) {
+    return kLabelLooks[static_cast<std::size_t>(id)];
+}
+
+inline constexpr std::string_view kCheckName = "Cmd_Corrigir";
+inline constexpr std::string_view kCheckCaption = "CORRIGIR";
+inline constexpr Twips kCheck{7680, 600, 2175, 735};
+inline constexpr double kCheckPoints = 12;
+
+// The frame's lines, element 0 to 8 of Line1, from (x1, y1) to (x2, y2).
+struct TwipLine {
+    int x1;
+    int y1;
+    int x2;
+    int y2;
+};
+
+inline constexpr std::string_view kLinesName = "Line1";
+inline constexpr int kLineWidth = 3; // pixels
+inline constexpr std::array<TwipLine, 9> kLines{{
+    {285, 2280, 10290, 2280},   // lower edge of the button band
+    {285, 1440, 10290, 1440},   // top edge of the frame
+    {2520, 1440, 2520, 7200},   // between thousands and hundreds
+    {5040, 1440, 5040, 7200},   // between hundreds and tens
+    {7725, 1440, 7725, 7200},   // between tens and units
+    {10320, 1440, 10320, 7200}, // right edge of the frame
+    {285, 6360, 10290, 6360},   // lower edge of the bead area
+    {240, 7200, 10320, 7200},   // bottom edge of the frame
+    {240, 1440, 240, 7200},     // left edge of the frame
+}};
+
+inline QLine pixels(TwipLine l) {
+    return {px(l.x1), px(l.y1), px(l.x2), px(l.y2)};
+}
+
+// The order in which the controls are stacked, lowest first. The buttons and
+// the answer boxes come last: they always stand over the labels, the press
+// areas, the beads and the lines.
+inline constexpr std::array<std::string_view, 24> kStackingOrder{
+    "Legenda",
+    "Resultado",
+    "Label2",
+    "Numero2",
+    "Símbolo",
+    "ImageMilhar",
+    "ImageCentena",
+    "ImageDezena",
+    "ImageUnidade",
+    "Numero1",
+    "M",
+    "C",
+    "D",
+    "U",
+    "Line1",
+    "Cmd_Corrigir",
+    "RespM",
+    "RespC",
+    "RespD",
+    "RespU",
+    "Comando_Milhar",
+    "Comando_Centena",
+    "Comando_Dezena",
+    "Comando_Unidade",
+};
+
+// The order in which Tab moves the focus. The labels and the answer boxes
+// never take it.
+inline constexpr std::array<std::string_view, 5> kTabOrder{
+    "Comando_Unidade", "Comando_Dezena", "Comando_Centena", "Comando_Milhar", "Cmd_Corrigir"};
+
+} // namespace ordel::layout
