@@ -45,9 +45,11 @@ int main(int argc, char* argv[]) {
     OrdelWindow window(&random);
     window.show();
 
+    // Two-digit numbers, an addition, and part of the answer on the rods.
     choose(window, "mnuDezena");
     choose(window, "MnuAvançado");
-    click(window, "Comando_Dezena", 7);
+    click(window, "Comando_Centena", 1);
+    click(window, "Comando_Dezena", 3);
     click(window, "Comando_Unidade", 12);
 
     int status = 0;

@@ -39,6 +39,7 @@ void TestLayout::windowAtStart() {
 
     QCOMPARE(f.window->windowTitle(), QStringLiteral("Ordel"));
     QCOMPARE(f.window->objectName(), QStringLiteral("Ordel"));
+    QVERIFY(f.window->windowIcon().availableSizes().contains(QSize(32, 32)));
     QCOMPARE(f.client()->size(), QSize(770, 425));
     // The client area begins right below the menu bar.
     QCOMPARE(f.client()->y(), f.window->menuBar()->geometry().bottom() + 1);
