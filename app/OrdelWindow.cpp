@@ -19,6 +19,9 @@
 #include <QPushButton>
 #include <QThread>
 
+#include <array>
+#include <utility>
+
 namespace {
 
 using namespace ordel::layout;

@@ -63,29 +63,6 @@ void midExercise(const Fixture& f) {
     f.click("Comando_Unidade", 5);
 }
 
-// The runs of blanks and the pieces between them, in order, as lengths.
-struct Split {
-    QList<qsizetype> blanks;
-    QStringList pieces;
-};
-
-Split split(const QString& text) {
-    // A run of blanks is two or more, or any at the very start.
-    static const QRegularExpression runs(QStringLiteral("^ +| {2,}"));
-    Split s;
-    qsizetype at = 0;
-    for (auto it = runs.globalMatch(text); it.hasNext();) {
-        const auto m = it.next();
-        if (m.capturedStart() > at)
-            s.pieces << text.mid(at, m.capturedStart() - at);
-        s.blanks << m.capturedLength();
-        at = m.capturedEnd();
-    }
-    if (at < text.size())
-        s.pieces << text.mid(at);
-    return s;
-}
-
 } // namespace
 
 class TestCommands : public QObject {
@@ -99,7 +76,6 @@ private slots:
     void helpViewerWithoutTheMembers();
     void defaultHelpViewer();
     void aboutBox();
-    void aboutText();
 };
 
 void TestCommands::exitEndsTheRun_data() {
@@ -279,25 +255,6 @@ void TestCommands::aboutBox() {
     f.choose("MnuSobre");
     QCOMPARE(again.text, box.text);
     QVERIFY(snapshot(f) == before);
-}
-
-void TestCommands::aboutText() {
-    const QString text =
-        QString::fromUtf8(ordel::aboutText().data(), qsizetype(ordel::aboutText().size()));
-    QCOMPARE(text.size(), 741);
-    QVERIFY(!text.contains(u'\n') && !text.contains(u'\r') && !text.contains(u'\t'));
-
-    const Split s = split(text);
-    QCOMPARE(s.blanks, (QList<qsizetype>{5, 121, 166, 152}));
-    QCOMPARE(s.pieces.size(), 4);
-    const QList<qsizetype> lengths{103, 146, 16, 32};
-    for (qsizetype i = 0; i < 4; ++i) {
-        QCOMPARE(s.pieces[i].size(), lengths[i]);
-        QCOMPARE(s.pieces[i], s.pieces[i].trimmed());
-    }
-    QVERIFY(text.startsWith(QStringLiteral("     ") + s.pieces[0]));
-    QVERIFY(s.pieces[0].contains(QStringLiteral("Ordel")));
-    QVERIFY(s.pieces[3].endsWith(QStringLiteral("@example.org")));
 }
 
 QTEST_MAIN(TestCommands)

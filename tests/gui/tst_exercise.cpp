@@ -63,8 +63,6 @@ private slots:
     void spaceBarAddsUnitsBead();
     void noDefaultButton();
     void fullExercise();
-    void checkAnswer_data();
-    void checkAnswer();
     void pressRemovesOneBead_data();
     void pressRemovesOneBead();
     void undoFromMenuRemovesNothing();
@@ -174,44 +172,6 @@ void TestExercise::fullExercise() {
     QCOMPARE(unitsShown(f), 3);
     QCOMPARE(f.caption("Numero2"), QStringLiteral("5"));
     QCOMPARE(f.caption("RespU"), QStringLiteral("3"));
-}
-
-void TestExercise::checkAnswer_data() {
-    QTest::addColumn<bool>("advanced");
-    QTest::addColumn<QList<int>>("clicks"); // thousands, hundreds, tens, units
-    QTest::addColumn<bool>("correct");
-
-    // The number to build is 7; at level "Avançado" the exercise is 3 + 7.
-    QTest::newRow("Iniciante, 7 units") << false << QList<int>{0, 0, 0, 7} << true;
-    QTest::newRow("Iniciante, 8 units") << false << QList<int>{0, 0, 0, 8} << false;
-    QTest::newRow("Iniciante, tens not read in Unidade") << false << QList<int>{2, 1, 3, 7} << true;
-    QTest::newRow("Avançado, 1 ten") << true << QList<int>{0, 0, 1, 0} << true;
-    QTest::newRow("Avançado, 10 units") << true << QList<int>{0, 0, 0, 10} << true;
-    QTest::newRow("Avançado, 1 hundred") << true << QList<int>{0, 1, 0, 0} << false;
-    QTest::newRow("Avançado, empty board") << true << QList<int>{0, 0, 0, 0} << false;
-}
-
-void TestExercise::checkAnswer() {
-    QFETCH(bool, advanced);
-    QFETCH(QList<int>, clicks);
-    QFETCH(bool, correct);
-
-    Fixture f(3, 7);
-    if (advanced)
-        f.choose("MnuAvançado");
-    f.window->show();
-    for (std::size_t rod = 0; rod < 4; ++rod)
-        f.click(kRods[rod].button, clicks[qsizetype(rod)]);
-
-    SeenBox box;
-    gui::answerNextBox(box, f.window.get());
-    f.click("Cmd_Corrigir");
-    QVERIFY(box.seen);
-    QCOMPARE(box.text, correct ? QStringLiteral("Muito bem, você acertou !!!")
-                               : QStringLiteral("Tente Novamente !!!"));
-    // Cleared after a right answer; the counts in the boxes after a wrong one.
-    QCOMPARE(f.caption("RespU"), correct ? QString() : QString::number(clicks[3]));
-    QCOMPARE(f.caption("RespM"), correct ? QString() : QString::number(clicks[0]));
 }
 
 void TestExercise::pressRemovesOneBead_data() {
