@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <deque>
 #include <functional>
 #include <random>
@@ -18,14 +19,8 @@ namespace ordel::test {
 // with a fixed-seed generator, so long runs stay reproducible.
 class ScriptedRandom : public RandomSource {
 public:
-    explicit ScriptedRandom(std::uint64_t seed = 1) : fallback_(seed) {}
-
-    // Queues the pairs that the next draws will take.
-    void queue(std::initializer_list<int> values) {
-        values_.insert(values_.end(), values.begin(), values.end());
-    }
+    void queue(std::initializer_list<int> values) { values_.insert(values_.end(), values); }
     [[nodiscard]] std::size_t pending() const { return values_.size(); }
-
     void reseed() override { ++reseeds; }
     int uniform(int k) override {
         ranges.push_back(k);
@@ -33,35 +28,32 @@ public:
             return std::uniform_int_distribution<int>(1, k)(fallback_);
         const int value = values_.front();
         values_.pop_front();
-        EXPECT_GE(value, 1) << "queued value below the range";
-        EXPECT_LE(value, k) << "queued value above the range 1.." << k;
+        EXPECT_TRUE(value >= 1 && value <= k) << value << " queued for a draw from 1.." << k;
         return value;
     }
-
     int reseeds = 0;
     std::vector<int> ranges; // the k of every value drawn
 
 private:
     std::deque<int> values_;
-    SplitMix64 fallback_;
-};
-
-struct Message {
-    std::string text;
-    std::string title;
-    MessageIcon icon;
+    SplitMix64 fallback_{1};
 };
 
 class RecordingMessageBox : public MessageBox {
 public:
     void show(std::string_view text, std::string_view title, MessageIcon icon) override {
-        shown.push_back({std::string(text), std::string(title), icon});
+        texts.emplace_back(text);
+        EXPECT_EQ(title, "Ordel");
+        EXPECT_EQ(icon, MessageIcon::None);
         if (onShow)
             onShow();
     }
-    std::vector<Message> shown;
+    std::vector<std::string> texts;
     std::function<void()> onShow; // runs while the box is "open"
 };
+
+inline constexpr std::string_view kCorrect = "Muito bem, você acertou !!!";
+inline constexpr std::string_view kWrong = "Tente Novamente !!!";
 
 // A program with a scripted random source and a recording message box.
 struct Harness {
@@ -74,28 +66,39 @@ struct Harness {
         random.queue({v1, v2});
         ordel.Form_Load();
     }
-    // Builds a board on a cleared frame by clicks on the add buttons, the
-    // four counts thousands first.
+    // Draws the pair (v1, v2) in a mode.
+    void draw(void (Ordel::*mode)(), int v1, int v2) {
+        random.queue({v1, v2});
+        (ordel.*mode)();
+    }
+    // Adds beads by clicks on the add buttons, thousands first.
     void board(int m, int c, int d, int u) {
-        const std::pair<void (Ordel::*)(), int> clicks[] = {{&Ordel::Comando_Milhar_Click, m},
-                                                            {&Ordel::Comando_Centena_Click, c},
-                                                            {&Ordel::Comando_Dezena_Click, d},
-                                                            {&Ordel::Comando_Unidade_Click, u}};
-        for (const auto& [click, times] : clicks) {
-            for (int i = 0; i < times; ++i)
-                (ordel.*click)();
-        }
+        for (int i = 0; i < m; ++i)
+            ordel.Comando_Milhar_Click();
+        for (int i = 0; i < c; ++i)
+            ordel.Comando_Centena_Click();
+        for (int i = 0; i < d; ++i)
+            ordel.Comando_Dezena_Click();
+        for (int i = 0; i < u; ++i)
+            ordel.Comando_Unidade_Click();
+    }
+    [[nodiscard]] std::string line() const {
+        return caption(LabelId::Numero1) + caption(LabelId::Símbolo) + caption(LabelId::Numero2) +
+               "=" + caption(LabelId::Resultado);
     }
     [[nodiscard]] const std::string& caption(LabelId id) const { return ordel.label(id).caption; }
-    [[nodiscard]] bool visible(LabelId id) const { return ordel.label(id).visible; }
+    [[nodiscard]] int count(Rod rod) const { return ordel.frame().count(rod); }
+    [[nodiscard]] std::array<int, 4> counts() const {
+        return {count(Rod::Milhar), count(Rod::Centena), count(Rod::Dezena), count(Rod::Unidade)};
+    }
 };
 
 // Beads 1 to min(count, capacity) of every rod visible, the rest hidden.
 inline ::testing::AssertionResult beadsMatchCounts(const CountingFrame& frame) {
     for (Rod rod : kAllRods) {
         const int shown = std::min(frame.count(rod), info(rod).capacity);
-        for (int bead = 1; bead <= info(rod).capacity; ++bead) {
-            if (frame.beadVisible(rod, bead) != (bead <= shown))
+        for (int bead = 0; bead <= info(rod).capacity + 1; ++bead) {
+            if (frame.beadVisible(rod, bead) != (bead >= 1 && bead <= shown))
                 return ::testing::AssertionFailure() << "rod " << info(rod).letter << " bead "
                                                      << bead << " at count " << frame.count(rod);
         }
