@@ -27,17 +27,12 @@ public:
     std::int64_t pairs = 0;
 };
 
-void advancedInMode(Ordel& ordel, void (Ordel::*mode)()) {
-    ordel.Form_Load();
-    ordel.MnuAvançado_Click();
-    (ordel.*mode)();
-}
-
 void BM_MultiplicationMilhar(benchmark::State& state) {
     CountingRandom random;
     SilentMessageBox messages;
     Ordel ordel(random, messages);
-    advancedInMode(ordel, &Ordel::MnuMilhar_Click);
+    ordel.Form_Load();
+    ordel.MnuAvançado_Click();
     random.pairs = 0;
     for (auto _ : state) {
         // A fresh pair first, as after a correct answer: a multiplication of
@@ -61,34 +56,6 @@ void BM_OnePair(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_OnePair);
-
-void BM_AddBead(benchmark::State& state) {
-    ClockSeededRandom random;
-    SilentMessageBox messages;
-    Ordel ordel(random, messages);
-    ordel.Form_Load();
-    for (auto _ : state) {
-        ordel.Comando_Dezena_Click();
-        ordel.ImageDezena_MouseDown(1, 0, 0, 0);
-    }
-}
-BENCHMARK(BM_AddBead);
-
-void BM_CorrectAnswerAndNextExercise(benchmark::State& state) {
-    ClockSeededRandom random;
-    SilentMessageBox messages;
-    Ordel ordel(random, messages);
-    advancedInMode(ordel, &Ordel::MNucentena_Click);
-    ordel.MnuSubtração_Click();
-    for (auto _ : state) {
-        const int n = ordel.Total();
-        ordel.setCount(Rod::Centena, n / 100);
-        ordel.setCount(Rod::Dezena, n / 10 % 10);
-        ordel.setCount(Rod::Unidade, n % 10);
-        ordel.Cmd_Corrigir_Click();
-    }
-}
-BENCHMARK(BM_CorrectAnswerAndNextExercise);
 
 } // namespace
 
