@@ -1,147 +1,140 @@
 #pragma once
 
-// What the widget tests share: a random source that hands out queued values,
-// finding controls by name, reading the window's pixels, and answering a
-// modal message box from a timer so that no test blocks on one.
+// What the widget tests share: the window built on queued random numbers,
+// its controls found by name, real presses routed through the window, beads
+// counted from the window's pixels, and a modal box answered from a timer so
+// that no test blocks on one.
 
 #include "BeadArray.h"
 #include "OrdelWindow.h"
 
-#include <QAbstractButton>
 #include <QApplication>
-#include <QImage>
+#include <QLabel>
 #include <QMessageBox>
 #include <QTest>
+#include <QTextLayout>
 #include <QTimer>
 
 #include <deque>
-#include <functional>
-#include <memory>
 #include <random>
 
 namespace gui {
 
-// Hands out the values a test queues, in order; after that a fixed-seed
-// generator, so that every run draws the same numbers.
+// Hands out the queued values in order; after them a fixed-seed generator, so
+// that every run draws the same numbers.
 class ScriptedRandom : public ordel::RandomSource {
 public:
-    void queue(std::initializer_list<int> values) {
-        values_.insert(values_.end(), values.begin(), values.end());
-    }
+    explicit ScriptedRandom(std::deque<int> values) : queued(std::move(values)) {}
     void reseed() override {}
     int uniform(int k) override {
-        lastRange = k;
-        ++draws;
-        if (values_.empty())
-            return std::uniform_int_distribution<int>(1, k)(fallback_);
-        const int value = values_.front();
-        values_.pop_front();
+        if (queued.empty())
+            return std::uniform_int_distribution<int>(1, k)(fallback);
+        const int value = queued.front();
+        queued.pop_front();
         return value;
     }
-    int lastRange = 0; // the k of the last value drawn
-    int draws = 0;     // values drawn so far
-
-private:
-    std::deque<int> values_;
-    std::mt19937 fallback_{12345};
+    std::deque<int> queued;
+    std::mt19937 fallback{12345};
 };
 
-inline QString name(const char* utf8) {
-    return QString::fromUtf8(utf8);
-}
+// One rod: its add button, its beads, their colour (the button's too) and
+// how many beads it holds.
+struct RodControls {
+    const char* button;
+    const char* beads;
+    QColor colour;
+    int capacity;
+};
 
-template <class T> T* find(const QObject& root, const char* objectName) {
-    return root.findChild<T*>(name(objectName));
-}
+inline const RodControls kRods[] = {{"Comando_Milhar", "M", QColor(255, 255, 0), 20},
+                                    {"Comando_Centena", "C", QColor(0, 192, 0), 40},
+                                    {"Comando_Dezena", "D", QColor(255, 0, 0), 70},
+                                    {"Comando_Unidade", "U", QColor(0, 0, 255), 60}};
+inline const RodControls& kUnits = kRods[3];
 
-// The window with queued numbers and real Qt message boxes. The first pair
-// drawn at start-up is (v1, v2): v2 is the number to build.
+// The real window with real Qt message boxes. Start-up draws the first two
+// queued values (v1, v2); v2 is the number to build.
 struct Fixture {
-    explicit Fixture(int v1 = 3, int v2 = 7) {
-        random.queue({v1, v2});
-        window = std::make_unique<OrdelWindow>(&random);
-    }
+    explicit Fixture(std::deque<int> draws = {3, 7}) : random(std::move(draws)) {}
     ScriptedRandom random;
-    std::unique_ptr<OrdelWindow> window;
+    OrdelWindow window{&random};
 
-    [[nodiscard]] QWidget* client() const { return window->centralWidget(); }
-    [[nodiscard]] QString caption(const char* label) const {
-        return find<QWidget>(*window, label)->property("text").toString();
+    template <class T = QWidget> T* find(const char* name) const {
+        return window.findChild<T*>(QString::fromUtf8(name));
     }
-    void choose(const char* item) const { find<QAction>(*window, item)->trigger(); }
+    [[nodiscard]] QWidget* client() const { return window.centralWidget(); }
+    [[nodiscard]] QString caption(const char* control) const {
+        return find(control)->property("text").toString();
+    }
+    void choose(const char* item) const { find<QAction>(item)->trigger(); }
     void click(const char* button, int times = 1) const {
-        auto* b = find<QAbstractButton>(*window, button);
         for (int i = 0; i < times; ++i)
-            QTest::mouseClick(b, Qt::LeftButton);
+            QTest::mouseClick(find(button), Qt::LeftButton);
     }
-    // Bead k of a rod's array, in pixels of the client area.
-    [[nodiscard]] QRect beadRect(const char* array, int bead) const {
-        auto* beads = find<BeadArray>(*window, array);
-        return beads->beadRect(bead).translated(beads->pos());
+    // A press at a point of the client area, delivered through the window as
+    // the system delivers it: to whatever control takes presses there.
+    void press(QPoint at, Qt::MouseButton button = Qt::LeftButton,
+               Qt::KeyboardModifiers modifiers = {}) const {
+        const QPoint p = client()->mapTo(&window, at);
+        QTest::mousePress(window.windowHandle(), button, modifiers, p);
+        QTest::mouseRelease(window.windowHandle(), button, modifiers, p);
     }
-    [[nodiscard]] QImage grabClient() const { return client()->grab().toImage(); }
+    // Bead k of a rod, in pixels of the client area.
+    [[nodiscard]] QRect beadRect(const char* beads, int bead) const {
+        const auto* array = find<BeadArray>(beads);
+        return array->beadRect(bead).translated(array->pos());
+    }
+    // How many of a rod's beads show in the window's pixels: the first n
+    // have over a fifth of their boxes in the rod's colour, the others none
+    // of it; -1 if the pixels fit no such n.
+    [[nodiscard]] int beadsShown(const RodControls& rod) const {
+        const QImage image = client()->grab().toImage();
+        int shown = 0;
+        for (int bead = 1; bead <= rod.capacity; ++bead) {
+            const QRect box = beadRect(rod.beads, bead);
+            int n = 0;
+            for (int y = box.top(); y <= box.bottom(); ++y) {
+                for (int x = box.left(); x <= box.right(); ++x)
+                    n += image.pixel(x, y) == rod.colour.rgb() ? 1 : 0;
+            }
+            if (shown == bead - 1 && n * 5 > box.width() * box.height())
+                ++shown;
+            else if (n > 0)
+                return -1;
+        }
+        return shown;
+    }
 };
 
-// How many pixels of the rectangle have exactly the colour.
-inline int countColour(const QImage& image, const QRect& rect, QColor colour) {
-    int n = 0;
-    const QRgb wanted = colour.rgb();
-    for (int y = rect.top(); y <= rect.bottom(); ++y) {
-        for (int x = rect.left(); x <= rect.right(); ++x) {
-            if (image.pixel(x, y) == wanted)
-                ++n;
-        }
-    }
-    return n;
-}
-
-// A bead shows when a fair share of its box is in its rod's colour; a
-// hidden bead leaves none of that colour behind.
-inline bool beadShown(const QImage& image, const QRect& box, QColor colour) {
-    return countColour(image, box, colour) * 5 > box.width() * box.height();
-}
-
+// What a message box showed, and its text line by line as its label wraps it.
 struct SeenBox {
-    bool seen = false;
     QString title;
     QString text;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
-    int buttons = 0;
     bool okOnly = false;
+    QStringList lines;
 };
 
-// Arms a timer, before the click that opens a modal box, that waits for the
-// box, notes what it shows, lets the test look at it (inspect) and presses its
-// OK button. If no box comes, it gives up after a few seconds and closes
-// whatever modal window is open, so that the test fails instead of hanging.
-inline void answerNextBox(SeenBox& seen, QObject* context,
-                          std::function<void(QMessageBox*)> inspect = {}) {
-    auto* timer = new QTimer(context);
-    auto tries = std::make_shared<int>(0);
-    QObject::connect(timer, &QTimer::timeout, context, [timer, tries, &seen, inspect] {
+// Arm before the click that opens a modal box: the timer fires inside the
+// box's own event loop, notes what the box shows and dismisses it. Should no
+// box come, nothing is noted and the test's checks fail.
+inline void answerNextBox(SeenBox& seen, QObject* context) {
+    QTimer::singleShot(0, context, [&seen] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (box == nullptr) {
-            if (++*tries < 500)
-                return;
-            if (QWidget* other = QApplication::activeModalWidget())
-                other->close();
-            timer->deleteLater();
-            timer->stop();
+        if (box == nullptr)
             return;
+        seen = {box->windowTitle(), box->text(), box->icon(),
+                box->standardButtons() == QMessageBox::Ok, QStringList()};
+        const auto* label = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+        QTextLayout layout(seen.text, label->font());
+        layout.beginLayout();
+        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+            line.setLineWidth(label->contentsRect().width());
+            seen.lines << seen.text.mid(line.textStart(), line.textLength()).trimmed();
         }
-        timer->stop();
-        timer->deleteLater();
-        seen.seen = true;
-        seen.title = box->windowTitle();
-        seen.text = box->text();
-        seen.icon = box->icon();
-        seen.buttons = int(box->buttons().size());
-        seen.okOnly = box->standardButtons() == QMessageBox::Ok;
-        if (inspect)
-            inspect(box);
-        QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
+        layout.endLayout();
+        box->done(QMessageBox::Ok);
     });
-    timer->start(10);
 }
 
 } // namespace gui

@@ -1,0 +1,314 @@
+// The real window driven through its controls' names, as the pupil drives
+// it: where everything stands, the menus, an exercise done by keys and
+// clicks, the colours, the message boxes, help and exit.
+
+#include "GuiSupport.h"
+#include "HelpViewer.h"
+
+#include <QMenu>
+#include <QMenuBar>
+#include <QPaintEvent>
+#include <QStyle>
+
+#include <tuple>
+
+using namespace gui;
+
+namespace {
+
+// The menu tree depth-first, one entry per item: level, name and caption
+// ("-" for a separator), and "off" where it is switched off.
+void describe(const QList<QAction*>& actions, int level, QStringList& out) {
+    for (const QAction* a : actions) {
+        const QString caption = a->isSeparator() ? QStringLiteral("-") : a->text();
+        out << QStringLiteral("%1 %2 %3").arg(level).arg(a->objectName(), caption) +
+                   (a->isEnabled() ? "" : " off");
+        if (a->menu() != nullptr)
+            describe(a->menu()->actions(), level + 1, out);
+    }
+}
+
+// A help viewer that notes, in order, what is done to it.
+class RecordingViewer : public QObject {
+    Q_OBJECT
+    Q_PROPERTY(QString HelpFile MEMBER file WRITE setFile)
+    Q_PROPERTY(int HelpCommand MEMBER command WRITE setCommand)
+
+public:
+    void setFile(const QString& f) { steps << QStringLiteral("HelpFile=") + (file = f); }
+    void setCommand(int c) { steps << QStringLiteral("HelpCommand=%1").arg(command = c); }
+    Q_INVOKABLE void ShowHelp() { steps << QStringLiteral("ShowHelp"); }
+    QStringList steps;
+    QString file;
+    int command = 0;
+};
+
+// Notes the region a widget is asked to paint.
+class PaintLog : public QObject {
+public:
+    explicit PaintLog(QWidget* watched) { watched->installEventFilter(this); }
+    QRegion painted;
+    bool eventFilter(QObject* /*watched*/, QEvent* event) override {
+        if (event->type() == QEvent::Paint)
+            painted += static_cast<QPaintEvent*>(event)->region();
+        return false;
+    }
+};
+
+} // namespace
+
+class TestWindow : public QObject {
+    Q_OBJECT
+
+private slots:
+    void places_data();
+    void places();
+    void labels();
+    void menus();
+    void exercise();
+    void pressRemovesOneBead();
+    void repaintsTheChangedBeadOnly();
+    void aboutBox();
+    void helpInThreeSteps();
+    void exitEndsTheRun();
+    void addButtonColours(); // last: it leaves another style and colours behind
+};
+
+void TestWindow::places_data() {
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<int>("bead"); // 0: the control itself
+    QTest::addColumn<QRect>("twips");
+    const auto row = [](const char* control, int bead, QRect twips) {
+        QTest::addRow("%s %d", control, bead) << QString::fromUtf8(control) << bead << twips;
+    };
+    // A few telling places of each family, in twips as the window was drawn.
+    row("Cmd_Corrigir", 0, {7680, 600, 2175, 735});
+    row("Comando_Milhar", 0, {360, 1560, 2055, 615});
+    row("Comando_Centena", 0, {2760, 1560, 2055, 615});
+    row("Comando_Dezena", 0, {5400, 1560, 2055, 615});
+    row("Comando_Unidade", 0, {7920, 1560, 2055, 615});
+    row("RespM", 0, {840, 6480, 1215, 675});
+    row("RespC", 0, {3240, 6480, 1215, 675});
+    row("RespD", 0, {5760, 6480, 1215, 675});
+    row("RespU", 0, {8520, 6480, 1215, 675});
+    row("M", 1, {480, 2520, 300, 615});
+    row("M", 13, {480, 4800, 300, 615}); // 840 below M 9; the other rows are 720 apart
+    row("M", 20, {1920, 5520, 300, 615});
+    row("C", 1, {2640, 2400, 375, 495});
+    row("C", 40, {4560, 5760, 375, 495});
+    row("D", 1, {5160, 2520, 255, 255});
+    row("D", 70, {7320, 5760, 255, 255});
+    row("U", 1, {7920, 2520, 135, 495});
+    row("U", 60, {10080, 5520, 135, 495});
+}
+
+void TestWindow::places() {
+    QFETCH(QString, control);
+    QFETCH(int, bead);
+    QFETCH(QRect, twips);
+
+    Fixture f;
+    f.window.resize(1100, 700); // the layout never follows the window's size
+    f.window.show();
+    const auto* widget = f.client()->findChild<QWidget*>(control, Qt::FindDirectChildrenOnly);
+    QVERIFY(widget != nullptr && widget->isVisible());
+    const QRect place = bead == 0 ? widget->geometry() : f.beadRect(qPrintable(control), bead);
+    QCOMPARE(place, QRect(twips.x() / 15, twips.y() / 15, twips.width() / 15, twips.height() / 15));
+}
+
+void TestWindow::labels() {
+    // Five-digit operands give the exercise line its longest captions.
+    Fixture f;
+    f.random.queued = {20999, 19999};
+    f.choose("MnuMilhar");
+    f.choose("MnuAvançado");
+    f.window.show();
+    QCOMPARE(f.window.windowTitle(), QStringLiteral("Ordel"));
+    QCOMPARE(f.client()->size(), QSize(770, 425));
+
+    // A label fits its caption and keeps the point its text is aligned to
+    // (0 left, 1 centre, 2 right) where it was created, given here in twips.
+    // Label2's caption, "=", never changes.
+    const std::tuple<const char*, int, int, int> rows[] = {
+        {"Legenda", 5280, 0, 1},   {"Numero1", 4320, 720, 2}, {"Símbolo", 4755, 720, 1},
+        {"Numero2", 5280, 720, 0}, {"Label2", 7215, 840, 0},  {"Resultado", 8040, 840, 0}};
+    for (const auto& [name, x, top, anchor] : rows) {
+        const auto* label = f.find<QLabel>(name);
+        QVERIFY2(!label->text().isEmpty(), name);
+        QCOMPARE(label->y(), top / 15);
+        QVERIFY2(qAbs(label->x() + label->width() * anchor / 2 - x / 15) <= 1, name);
+        QVERIFY2(label->width() >= label->fontMetrics().horizontalAdvance(label->text()), name);
+    }
+    // The exercise line reads from left to right without overlap, and the
+    // result lies hidden under CORRIGIR.
+    const char* line[] = {"Numero1", "Símbolo", "Numero2", "Label2"};
+    for (int i = 1; i < 4; ++i)
+        QVERIFY2(f.find(line[i - 1])->geometry().right() < f.find(line[i])->x(), line[i]);
+    QCOMPARE(f.client()->childAt(f.find("Resultado")->geometry().center()), f.find("Cmd_Corrigir"));
+}
+
+void TestWindow::menus() {
+    Fixture f;
+    const QAction* operation = f.find<QMenu>("MnuJogo")->menuAction();
+    QVERIFY(!operation->isVisible()); // at level "Iniciante"
+    f.choose("MnuAvançado");
+    QVERIFY(operation->isVisible());
+    QStringList tree;
+    describe(f.window.menuBar()->actions(), 1, tree);
+    const QString expected = QStringLiteral(
+        "1 MnuArq &Arquivo|2 MnuNovo &Novo...|3 MnuIniciante &Iniciante|3 MnuAvançado &Avançado|"
+        "2 MnuEs -|2 MnuFechar Sai&r|1 MnuJogo &Operação|2 MnuAdição &Adição|"
+        "2 MnuSubtração &Subtração|2 MnuMultiplicação &Multiplicação|2 MnuDivisão &Divisão|"
+        "1 MnuSist &Sistema de numeração...|2 MnUnidade &Unidade|2 mnuDezena &Dezena|"
+        "2 MNucentena &Centena|2 MnuMilhar &Milhar|1 MnuApagar Apagar off|"
+        "2 MNuDesfazer Desfazer|1 MnuAjuda Aj&uda|2 MnuTópicos &Tópicos da ajuda|2 MnuEsp -|"
+        "2 MnuSobre So&bre o Ordel");
+    QCOMPARE(tree, expected.split(u'|'));
+    // Each operation shows its own symbol.
+    const std::pair<const char*, const char*> operations[] = {
+        {"MnuAdição", "+"}, {"MnuSubtração", "-"}, {"MnuMultiplicação", "x"}, {"MnuDivisão", ":"}};
+    for (const auto& [item, symbol] : operations) {
+        f.choose(item);
+        QCOMPARE(f.caption("Símbolo"), QString::fromUtf8(symbol));
+    }
+    f.choose("MnuIniciante");
+    QVERIFY(!operation->isVisible());
+}
+
+void TestWindow::exercise() {
+    // Build 7, then 5.
+    Fixture f({3, 7, 2, 5});
+    f.window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&f.window));
+    // The focus starts on UNIDADE: the space bar adds a units bead, and Tab
+    // goes round the five buttons.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    QCOMPARE(f.beadsShown(kUnits), 1);
+    QStringList order;
+    for (int i = 0; i < 6; ++i) {
+        order << QApplication::focusWidget()->objectName();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    QCOMPARE(order, QStringList({"Comando_Unidade", "Comando_Dezena", "Comando_Centena",
+                                 "Comando_Milhar", "Cmd_Corrigir", "Comando_Unidade"}));
+
+    f.click("Comando_Unidade", 6);
+    QCOMPARE(f.beadsShown(kUnits), 7);
+    SeenBox right;
+    answerNextBox(right, &f.window);
+    f.click("Cmd_Corrigir");
+    QCOMPARE(right.title, QStringLiteral("Ordel"));
+    QCOMPARE(right.text, QStringLiteral("Muito bem, você acertou !!!"));
+    QCOMPARE(right.icon, QMessageBox::NoIcon);
+    QVERIFY(right.okOnly);
+    QCOMPARE(f.beadsShown(kUnits), 0);
+    QCOMPARE(f.caption("Numero2"), QStringLiteral("5"));
+
+    f.click("Comando_Unidade", 3);
+    SeenBox wrong;
+    answerNextBox(wrong, &f.window);
+    f.click("Cmd_Corrigir");
+    QCOMPARE(wrong.title, QStringLiteral("Ordel"));
+    QCOMPARE(wrong.text, QStringLiteral("Tente Novamente !!!"));
+    QCOMPARE(f.beadsShown(kUnits), 3);
+    QCOMPARE(f.caption("RespU"), QStringLiteral("3"));
+}
+
+void TestWindow::pressRemovesOneBead() {
+    Fixture f;
+    f.window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&f.window));
+    for (const auto& r : kRods)
+        f.click(r.button, 3);
+    // On each rod's second bead in turn, with another button or modifier:
+    // the press goes through the bead to that rod's area alone.
+    const std::pair<Qt::MouseButton, Qt::KeyboardModifiers> presses[] = {
+        {Qt::LeftButton, {}},
+        {Qt::RightButton, {}},
+        {Qt::MiddleButton, Qt::ControlModifier | Qt::AltModifier},
+        {Qt::LeftButton, Qt::ShiftModifier}};
+    for (int pressed = 0; pressed < 4; ++pressed) {
+        f.press(f.beadRect(kRods[pressed].beads, 2).center(), presses[pressed].first,
+                presses[pressed].second);
+        for (int r = 0; r < 4; ++r)
+            QCOMPARE(f.beadsShown(kRods[r]), r <= pressed ? 2 : 3);
+    }
+}
+
+void TestWindow::repaintsTheChangedBeadOnly() {
+    Fixture f;
+    f.window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&f.window));
+    PaintLog units(f.find("U"));
+    PaintLog hundreds(f.find("C"));
+    f.click("Comando_Unidade");
+    QTRY_VERIFY(!units.painted.isEmpty());
+    QCOMPARE(units.painted.boundingRect(), f.find<BeadArray>("U")->beadRect(1));
+    QVERIFY(hundreds.painted.isEmpty());
+}
+
+void TestWindow::aboutBox() {
+    Fixture f;
+    f.window.show();
+    SeenBox about;
+    answerNextBox(about, &f.window);
+    f.choose("MnuSobre");
+    QCOMPARE(about.title, QStringLiteral("Sobre o Ordel"));
+    QCOMPARE(about.icon, QMessageBox::Information);
+    QVERIFY(about.okOnly);
+    QCOMPARE(about.text.toUcs4().size(), 741);
+    // Runs of blanks keep its pieces apart: the box wraps them onto lines of
+    // their own, and no line holds the end of one and the start of the next.
+    QVERIFY(about.lines.size() >= 4);
+    for (const QString& line : about.lines)
+        QVERIFY2(!line.contains(QStringLiteral("  ")), qPrintable(line));
+}
+
+void TestWindow::helpInThreeSteps() {
+    Fixture f;
+    QVERIFY(qobject_cast<HelpViewer*>(f.window.helpViewer()) != nullptr);
+    RecordingViewer viewer;
+    f.window.setHelpViewer(&viewer);
+    f.choose("MnuTópicos");
+    QCOMPARE(viewer.steps, QStringList({"HelpFile=ORDEL.HLP", "HelpCommand=3", "ShowHelp"}));
+}
+
+void TestWindow::exitEndsTheRun() {
+    for (const bool fromMenu : {true, false}) {
+        Fixture f;
+        f.window.show();
+        if (fromMenu)
+            QTimer::singleShot(0, f.find<QAction>("MnuFechar"), &QAction::trigger);
+        else
+            QTimer::singleShot(0, &f.window, &QWidget::close);
+        // Should the run go on, or a question come up, this ends it with 1.
+        QObject watchdog;
+        QTimer::singleShot(5000, &watchdog, [] { QCoreApplication::exit(1); });
+        QVERIFY2(QApplication::exec() == 0, fromMenu ? "Sair" : "closing the window");
+    }
+}
+
+void TestWindow::addButtonColours() {
+    // The window built under one style; then, while it is open, another
+    // style and dark colours. Fusion shades a button's face from the palette:
+    // only a colour of the button's own holds there.
+    QApplication::setStyle(QStringLiteral("Windows"));
+    Fixture f;
+    f.window.show();
+    QApplication::setStyle(QStringLiteral("Fusion"));
+    QPalette palette = QApplication::style()->standardPalette();
+    palette.setColor(QPalette::Button, QColor(60, 60, 60));
+    QApplication::setPalette(palette);
+    QCoreApplication::processEvents();
+
+    const QImage image = f.client()->grab().toImage();
+    for (const auto& r : kRods) {
+        const QRect g = f.find(r.button)->geometry();
+        QCOMPARE(QColor(image.pixel(g.left() + 6, g.center().y())), r.colour);
+    }
+    // The window's own background follows the colours.
+    QCOMPARE(QColor(image.pixel(5, 300)), palette.color(QPalette::Button));
+}
+
+QTEST_MAIN(TestWindow)
+#include "tst_window.moc"
