@@ -3,6 +3,10 @@
 
 ORDEL_BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev fonts-dejavu-core)
 ORDEL_TEST_PACKAGES=(libgtest-dev libbenchmark-dev clang-format xvfb xauth)
+# The package's tests: the freedesktop validators, dpkg-shlibdeps for the
+# package's dependencies, and unshare and mount to run the unpacked package as
+# if installed.
+ORDEL_TEST_PACKAGES+=(desktop-file-utils appstream dpkg-dev util-linux mount)
 
 ordel_install_missing() {
     local missing=() pkg
