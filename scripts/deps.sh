@@ -3,6 +3,8 @@
 
 ORDEL_BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev fonts-dejavu-core)
 ORDEL_TEST_PACKAGES=(libgtest-dev libbenchmark-dev clang-format xvfb xauth)
+# The fuzzer (scripts/fuzz): clang and libFuzzer's runtime.
+ORDEL_TEST_PACKAGES+=(clang libclang-rt-14-dev)
 # The package's tests: the freedesktop validators, dpkg-shlibdeps for the
 # package's dependencies, and unshare and mount to run the unpacked package as
 # if installed.
