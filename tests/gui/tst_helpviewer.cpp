@@ -59,6 +59,16 @@ void TestHelpViewer::shows_data() {
     QTest::newRow("invalid UTF-8")
         << "file" << QByteArray("# T\xc3\xadtulo\n\nantes \xff\xc3( depois\n") << "Título"
         << "depois";
+    QTest::newRow("binary") << "file"
+                            << QByteArray("# Dados\n\n\x00\x01\x7f\xfe\xff\x1b[0m fim\n", 23)
+                            << "Dados"
+                            << "fim";
+    // Only the beginning is read, with a note that there is more.
+    QTest::newRow("50 MB")
+        << "file"
+        << QByteArray("# Grande\n\n").append(QByteArray("uma linha de ajuda\n").repeated(2'800'000))
+        << "Grande"
+        << "grande demais";
 }
 
 void TestHelpViewer::shows() {
