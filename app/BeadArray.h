@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+class QBrush;
 class QPainter;
 
 namespace ordel {
@@ -32,7 +33,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    void paintBead(QPainter& painter, int bead) const;
+    void paintBead(QPainter& painter, int bead, const QBrush& hatch) const;
 
     const ordel::CountingFrame& frame_;
     const ordel::layout::RodLook& look_;

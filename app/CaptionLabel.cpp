@@ -2,12 +2,64 @@
 
 #include "WindowLayout.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
+
+#include <utility>
+
 using ordel::layout::Anchor;
+
+namespace {
+
+// The word a screen reader should say for a sign: "x" and ":" would be read
+// as a letter and a punctuation mark. Anything else is read as it stands.
+QString spokenSign(const QString& caption) {
+    static const std::pair<QStringView, QStringView> kWords[] = {{u"+", u"mais"},
+                                                                 {u"-", u"menos"},
+                                                                 {u"x", u"vezes"},
+                                                                 {u":", u"dividido por"},
+                                                                 {u"=", u"igual"}};
+    for (const auto& [sign, word] : kWords) {
+        if (caption == sign)
+            return word.toString();
+    }
+    return {};
+}
+
+// What a screen reader learns of a label kept from it: no text at all, and
+// that it cannot be seen.
+class KeptLabel : public QAccessibleWidget {
+public:
+    explicit KeptLabel(QWidget* label) : QAccessibleWidget(label, QAccessible::StaticText) {}
+    [[nodiscard]] QString text(QAccessible::Text /*t*/) const override { return {}; }
+    [[nodiscard]] QAccessible::State state() const override {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.invisible = true;
+        return s;
+    }
+};
+
+QAccessibleInterface* keptLabels(const QString& /*className*/, QObject* object) {
+    auto* label = qobject_cast<CaptionLabel*>(object);
+    if (label == nullptr || !label->keptFromReaders())
+        return nullptr;
+    return new KeptLabel(label);
+}
+
+} // namespace
 
 CaptionLabel::CaptionLabel(const ordel::layout::LabelLook& look, const QString& caption,
                            QWidget* parent)
-    : QLabel(caption, parent), anchor_(look.anchor) {
+    : QLabel(caption, parent), anchor_(look.anchor), keptFromReaders_(look.description.empty()) {
     setObjectName(QString::fromUtf8(look.name.data(), qsizetype(look.name.size())));
+    if (keptFromReaders_) {
+        // Before anything asks for this label's interface, which Qt keeps.
+        static const bool installed = (QAccessible::installFactory(keptLabels), true);
+        Q_UNUSED(installed);
+    }
+    setAccessibleDescription(
+        QString::fromUtf8(look.description.data(), qsizetype(look.description.size())));
+    setAccessibleName(spokenSign(caption));
     setFont(ordel::layout::windowFont(ordel::layout::kLabelPoints));
     setTextFormat(Qt::PlainText);
     setWordWrap(false);
@@ -47,6 +99,11 @@ CaptionLabel::CaptionLabel(const ordel::layout::LabelLook& look, const QString& 
 void CaptionLabel::setCaption(const QString& caption) {
     if (caption == text())
         return;
+    // The name first: Qt tells screen readers of the new text only while the
+    // label has no name of its own.
+    const QString spoken = spokenSign(caption); // empty: the caption is read
+    if (spoken != accessibleName())
+        setAccessibleName(spoken);
     setText(caption);
     fit();
 }

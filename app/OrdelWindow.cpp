@@ -20,6 +20,7 @@
 #include <QThread>
 
 #include <array>
+#include <initializer_list>
 #include <utility>
 
 namespace {
@@ -41,10 +42,38 @@ QString addButtonStyle(Rgb c) {
         .arg(rgb);
 }
 
+QString fromUtf8(std::initializer_list<std::string_view> pieces) {
+    QString text;
+    for (std::string_view piece : pieces)
+        text += fromUtf8(piece);
+    return text;
+}
+
+// Sets what screen readers read as a control's description. Qt tells them of
+// every description set, so an unchanged one is left alone.
+void describe(QWidget* control, const QString& description) {
+    if (control->accessibleDescription() != description)
+        control->setAccessibleDescription(description);
+}
+
+// A rod's bead count as screen readers hear it.
+QString beadCount(int count) {
+    return count == 1 ? QStringLiteral("1 conta") : QStringLiteral("%1 contas").arg(count);
+}
+
 QIcon programIcon() {
+    // The drawing, at whatever size the desktop or the screen's density asks
+    // for, where Qt's SVG icon engine is installed (without it the icon would
+    // come out empty, or at 32 pixels scaled up).
+    const QString drawing = QStringLiteral(":/icons/ordel.svg");
+    QIcon icon;
+    if (QFile::exists(drawing)) {
+        icon.addFile(drawing);
+        if (icon.pixmap(QSize(64, 64), 1.0).width() != 64)
+            icon = QIcon();
+    }
     // Three 32 x 32 images: the white disc with the red mark is the icon;
     // the others stand for the disabled and the selected icon.
-    QIcon icon;
     const std::array<std::pair<const char*, QIcon::Mode>, 3> images{{
         {":/icons/ordel-32-red.png", QIcon::Normal},
         {":/icons/ordel-32-mono.png", QIcon::Disabled},
@@ -104,17 +133,29 @@ void OrdelWindow::createControls() {
     check->setFont(windowFont(kCheckPoints));
     check->setGeometry(pixels(kCheck));
     check->setAutoDefault(false);
-    connect(check, &QPushButton::clicked, this, [this] { core_.Cmd_Corrigir_Click(); });
+    check->setAccessibleDescription(fromUtf8(kCheckDescription));
+    // After every event it hands to the core, the window gives screen readers
+    // the rods' counts afresh: a count can change with no bead shown or hidden
+    // (past a rod's capacity), and a bead is hidden before its count drops.
+    connect(check, &QPushButton::clicked, this, [this] {
+        core_.Cmd_Corrigir_Click();
+        showCounts();
+    });
 
     for (const RodLook& r : kRodLooks) {
         auto* area = new PressArea(client);
         area->setObjectName(fromUtf8(r.area.name));
         area->setGeometry(pixels(r.area.place));
+        area->setAccessibleName(fromUtf8({"Haste ", r.spoken}));
         connect(area, &PressArea::pressed, this, [this, &r](int button, int shift, int x, int y) {
             (core_.*r.area.mouseDown)(button, shift, x, y);
+            showCounts();
         });
+        areas_[index(r.rod)] = area;
 
-        beads_[index(r.rod)] = new BeadArray(core_.frame(), r, client);
+        auto* beads = new BeadArray(core_.frame(), r, client);
+        beads->setAccessibleName(fromUtf8({"Contas da haste ", r.spoken}));
+        beads_[index(r.rod)] = beads;
 
         auto* button = new QPushButton(fromUtf8(r.button.caption), client);
         button->setObjectName(fromUtf8(r.button.name));
@@ -122,7 +163,11 @@ void OrdelWindow::createControls() {
         button->setGeometry(pixels(buttonBox(r)));
         button->setStyleSheet(addButtonStyle(r.colour));
         button->setAutoDefault(false);
-        connect(button, &QPushButton::clicked, this, [this, &r] { (core_.*r.button.click)(); });
+        button->setAccessibleDescription(fromUtf8({"Adicionar uma conta na haste ", r.spoken}));
+        connect(button, &QPushButton::clicked, this, [this, &r] {
+            (core_.*r.button.click)();
+            showCounts();
+        });
 
         // Disabled from creation on: shown in the disabled colours, never
         // focused, never typed into.
@@ -133,6 +178,9 @@ void OrdelWindow::createControls() {
         answer->setReadOnly(true);
         answer->setFocusPolicy(Qt::NoFocus);
         answer->setEnabled(false);
+        answer->setAccessibleName(fromUtf8({"Resposta da haste ", r.spoken}));
+        answer->setAccessibleDescription(
+            QStringLiteral("Quantas contas a haste tinha na última correção"));
         answers_[index(r.rod)] = answer;
     }
 
@@ -251,12 +299,15 @@ void OrdelWindow::createMenus() {
         if (i + 1 < kMenus.size() && kMenus[i + 1].level > e.level) {
             auto* menu = new QMenu(caption, e.level == 1 ? static_cast<QWidget*>(bar) : parentMenu);
             menu->setObjectName(name);
+            menu->setAccessibleName(QString(caption).remove(u'&'));
             action = e.level == 1 ? bar->addMenu(menu) : parentMenu->addMenu(menu);
             open[static_cast<std::size_t>(e.level)] = menu;
         } else {
             action = parentMenu->addAction(caption);
-            connect(action, &QAction::triggered, this,
-                    [this, choose = e.choose] { choose(*this); });
+            connect(action, &QAction::triggered, this, [this, choose = e.choose] {
+                choose(*this);
+                showCounts();
+            });
         }
         action->setObjectName(name);
         action->setEnabled(e.enabled);
@@ -271,6 +322,17 @@ void OrdelWindow::showState() {
     for (ordel::Rod rod : ordel::kAllRods)
         answerChanged(rod);
     operationMenuChanged();
+    showCounts();
+}
+
+// Each rod's press area and beads tell screen readers the rod's bead count.
+void OrdelWindow::showCounts() {
+    for (ordel::Rod rod : ordel::kAllRods) {
+        const QString count = beadCount(core_.frame().count(rod));
+        describe(areas_[index(rod)],
+                 count + QStringLiteral("; um clique nesta haste tira a última conta"));
+        describe(beads_[index(rod)], count);
+    }
 }
 
 void OrdelWindow::beadChanged(ordel::Rod rod, int bead) {
@@ -286,6 +348,13 @@ void OrdelWindow::labelChanged(ordel::LabelId id) {
     CaptionLabel* label = labels_[static_cast<std::size_t>(id)];
     label->setCaption(QString::fromStdString(l.caption));
     label->setVisible(l.visible);
+    // At level "Iniciante" Numero2 holds the number to build.
+    if (id == ordel::LabelId::Legenda) {
+        describe(labels_[static_cast<std::size_t>(ordel::LabelId::Numero2)],
+                 l.caption == ordel::texts::kIniciante
+                     ? QStringLiteral("Número a formar com as contas")
+                     : fromUtf8(look(ordel::LabelId::Numero2).description));
+    }
 }
 
 void OrdelWindow::operationMenuChanged() {

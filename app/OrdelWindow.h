@@ -14,6 +14,7 @@
 
 class BeadArray;
 class CaptionLabel;
+class PressArea;
 class QLineEdit;
 class QMenu;
 class QtMessageBox;
@@ -52,6 +53,7 @@ private:
     void createControls();
     void createMenus();
     void showState();
+    void showCounts();
 
     void beadChanged(ordel::Rod rod, int bead) override;
     void answerChanged(ordel::Rod rod) override;
@@ -63,6 +65,7 @@ private:
     ordel::MessageBox& messages_;
     ordel::Ordel core_;
 
+    std::array<PressArea*, 4> areas_{};
     std::array<BeadArray*, 4> beads_{};
     std::array<QLineEdit*, 4> answers_{};
     std::array<CaptionLabel*, 6> labels_{};

@@ -101,6 +101,8 @@ struct RodLook {
     PressAreaLook area;
     BeadsLook beads;
     AnswerLook answer;
+    // The rod as screen readers hear it named, as in "Haste das unidades".
+    std::string_view spoken;
 };
 
 // Shared by the four add buttons and by the four answer boxes.
@@ -124,22 +126,26 @@ inline constexpr std::array<RodLook, 4> kRodLooks{{
      {&Ordel::Comando_Milhar_Click, "Comando_Milhar", "MILHAR", 360},
      {&Ordel::ImageMilhar_MouseDown, "ImageMilhar", {360, 2400, 2055, 3855}},
      {"M", 480, 480, 2520, 720, 3, 120, 300, 615, BeadShape::Ellipse, 0, Qt::CrossPattern},
-     {"RespM", 840}},
+     {"RespM", 840},
+     "dos milhares"},
     {Rod::Centena, {0, 192, 0},
      {&Ordel::Comando_Centena_Click, "Comando_Centena", "CENTENA", 2760},
      {&Ordel::ImageCentena_MouseDown, "ImageCentena", {2520, 2400, 2415, 3855}},
      {"C", 2640, 480, 2400, 480, 0, 0, 375, 495, BeadShape::Square, 375, Qt::DiagCrossPattern},
-     {"RespC", 3240}},
+     {"RespC", 3240},
+     "das centenas"},
     {Rod::Dezena, {255, 0, 0},
      {&Ordel::Comando_Dezena_Click, "Comando_Dezena", "DEZENA", 5400},
      {&Ordel::ImageDezena_MouseDown, "ImageDezena", {5160, 2400, 2535, 3735}},
      {"D", 5160, 360, 2520, 360, 0, 0, 255, 255, BeadShape::Circle, 0, Qt::CrossPattern},
-     {"RespD", 5760}},
+     {"RespD", 5760},
+     "das dezenas"},
     {Rod::Unidade, {0, 0, 255},
      {&Ordel::Comando_Unidade_Click, "Comando_Unidade", "UNIDADE", 7920},
      {&Ordel::ImageUnidade_MouseDown, "ImageUnidade", {7800, 2280, 2535, 3975}},
      {"U", 7920, 240, 2520, 600, 0, 0, 135, 495, BeadShape::Rectangle, 0, Qt::BDiagPattern},
-     {"RespU", 8520}},
+     {"RespU", 8520},
+     "das unidades"},
 }};
 // clang-format on
 
@@ -177,20 +183,33 @@ struct LabelLook {
     int top;
     Anchor anchor;
     QPalette::ColorRole text;
+    // What screen readers say the label is for; they read its caption as its
+    // name. Empty for a label kept from them.
+    std::string_view description;
 };
 
 inline constexpr double kLabelPoints = 24;
 
 // Qt has no colour role for the desktop; the highlight colour is the
-// scheme's accent and follows it in the same way.
+// scheme's accent and follows it in the same way. Resultado, under the
+// "CORRIGIR" button, holds the expected answer: no screen reader may read it,
+// as no pupil can see it. Numero2's description follows the level (the
+// window sets it); the one here is for level "Avançado".
+// clang-format off
 inline constexpr std::array<LabelLook, 6> kLabelLooks{{
-    {LabelId::Legenda, "Legenda", 5280, 0, Anchor::Centre, QPalette::Highlight},
-    {LabelId::Numero1, "Numero1", 4320, 720, Anchor::Right, QPalette::ButtonText},
-    {LabelId::Numero2, "Numero2", 5280, 720, Anchor::Left, QPalette::ButtonText},
-    {LabelId::Símbolo, "Símbolo", 4755, 720, Anchor::Centre, QPalette::ButtonText},
-    {LabelId::Resultado, "Resultado", 8040, 840, Anchor::Left, QPalette::ButtonText},
-    {LabelId::Label2, "Label2", 7215, 840, Anchor::Centre, QPalette::ButtonText},
+    {LabelId::Legenda, "Legenda", 5280, 0, Anchor::Centre, QPalette::Highlight,
+     "Nível dos exercícios"},
+    {LabelId::Numero1, "Numero1", 4320, 720, Anchor::Right, QPalette::ButtonText,
+     "Primeiro número da operação"},
+    {LabelId::Numero2, "Numero2", 5280, 720, Anchor::Left, QPalette::ButtonText,
+     "Segundo número da operação"},
+    {LabelId::Símbolo, "Símbolo", 4755, 720, Anchor::Centre, QPalette::ButtonText,
+     "Sinal da operação"},
+    {LabelId::Resultado, "Resultado", 8040, 840, Anchor::Left, QPalette::ButtonText, ""},
+    {LabelId::Label2, "Label2", 7215, 840, Anchor::Centre, QPalette::ButtonText,
+     "Sinal de igual: a resposta se forma com as contas"},
 }};
+// clang-format on
 
 constexpr const LabelLook& look(LabelId id) {
     return kLabelLooks[static_cast<std::size_t>(id)];
@@ -198,6 +217,8 @@ constexpr const LabelLook& look(LabelId id) {
 
 inline constexpr std::string_view kCheckName = "Cmd_Corrigir";
 inline constexpr std::string_view kCheckCaption = "CORRIGIR";
+inline constexpr std::string_view kCheckDescription =
+    "Conferir se as contas nas hastes formam a resposta";
 inline constexpr Twips kCheck{7680, 600, 2175, 735};
 inline constexpr double kCheckPoints = 12;
 

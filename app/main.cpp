@@ -17,6 +17,9 @@ int main(int argc, char* argv[]) {
     }
 #endif
     QApplication app(argc, argv);
+    // The installed desktop entry's name: a desktop matches the window to it,
+    // and shows the entry's name and icon for it.
+    QGuiApplication::setDesktopFileName(QStringLiteral(ORDEL_APP_ID));
     OrdelWindow window;
     window.show();
     return QApplication::exec();

@@ -1,10 +1,11 @@
 // The real window driven through its controls' names, as the pupil drives
 // it: where everything stands, the menus, an exercise done by keys and
-// clicks, the colours, the message boxes, help and exit.
+// clicks, colours, message boxes, help and exit, screen readers, HiDPI.
 
 #include "GuiSupport.h"
 #include "HelpViewer.h"
 
+#include <QAccessible>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPaintEvent>
@@ -26,6 +27,10 @@ void describe(const QList<QAction*>& actions, int level, QStringList& out) {
         if (a->menu() != nullptr)
             describe(a->menu()->actions(), level + 1, out);
     }
+}
+
+QString readOut(QObject* control, QAccessible::Text text) {
+    return QAccessible::queryAccessibleInterface(control)->text(text);
 }
 
 // A help viewer that notes, in order, what is done to it.
@@ -71,6 +76,8 @@ private slots:
     void aboutBox();
     void helpInThreeSteps();
     void exitEndsTheRun();
+    void screenReaders();
+    void drawsAtTwiceTheDensity();
     void addButtonColours(); // last: it leaves another style and colours behind
 };
 
@@ -286,6 +293,74 @@ void TestWindow::exitEndsTheRun() {
         QTimer::singleShot(5000, &watchdog, [] { QCoreApplication::exit(1); });
         QVERIFY2(QApplication::exec() == 0, fromMenu ? "Sair" : "closing the window");
     }
+}
+
+void TestWindow::screenReaders() {
+    Fixture f;
+    f.window.show();
+    f.choose("MnuAvançado");
+    f.choose("MnuAdição"); // every label filled
+    const QString controls = QStringLiteral(
+        "Comando_Milhar Comando_Centena Comando_Dezena Comando_Unidade Cmd_Corrigir Legenda "
+        "Numero1 Símbolo Numero2 Label2 ImageMilhar ImageCentena ImageDezena ImageUnidade M C D U "
+        "RespM RespC RespD RespU");
+    for (const QString& name : controls.split(u' ')) {
+        QWidget* control = f.client()->findChild<QWidget*>(name);
+        QVERIFY2(!readOut(control, QAccessible::Name).isEmpty(), qPrintable(name));
+        QVERIFY2(!readOut(control, QAccessible::Description).isEmpty(), qPrintable(name));
+    }
+    QCOMPARE(readOut(f.find("Comando_Dezena"), QAccessible::Description),
+             QStringLiteral("Adicionar uma conta na haste das dezenas"));
+    QCOMPARE(readOut(f.find("Símbolo"), QAccessible::Name), QStringLiteral("mais"));
+    // Qt reads a menu entry's caption; each menu reads its own name.
+    for (const char* menu : {"MnuArq", "MnuNovo", "MnuJogo", "MnuSist", "MnuApagar", "MnuAjuda"})
+        QVERIFY2(!readOut(f.find<QMenu>(menu), QAccessible::Name).isEmpty(), menu);
+    // The expected answer, hidden under "CORRIGIR", is kept from readers too.
+    QVERIFY(!f.caption("Resultado").isEmpty());
+    QAccessibleInterface* hidden = QAccessible::queryAccessibleInterface(f.find("Resultado"));
+    QVERIFY(hidden->state().invisible && hidden->text(QAccessible::Name).isEmpty() &&
+            hidden->text(QAccessible::Value).isEmpty());
+    // Each rod's press area and beads, as the number their description opens with.
+    const auto counts = [&f] {
+        QList<int> counted;
+        for (const char* name :
+             {"ImageMilhar", "ImageCentena", "ImageDezena", "ImageUnidade", "M", "C", "D", "U"})
+            counted << readOut(f.find(name), QAccessible::Description).section(u' ', 0, 0).toInt();
+        return counted;
+    };
+    f.click("Comando_Centena", 2);
+    f.click("Comando_Unidade", 61); // one past the rod's 60 places
+    QCOMPARE(counts(), QList<int>({0, 2, 0, 61, 0, 2, 0, 61}));
+    f.press(f.beadRect("U", 2).center());
+    f.press(f.beadRect("C", 1).center());
+    QCOMPARE(counts(), QList<int>({0, 1, 0, 60, 0, 1, 0, 60}));
+    f.choose("MnuIniciante"); // a new exercise clears the frame
+    QCOMPARE(counts(), QList<int>(8, 0));
+}
+
+void TestWindow::drawsAtTwiceTheDensity() {
+    Fixture f;
+    f.click("Comando_Unidade", 2);
+    f.window.show();
+    QImage image(f.client()->size() * 2, QImage::Format_RGB32);
+    image.setDevicePixelRatio(2);
+    f.client()->render(&image);
+    // Device pixels in the window-text colour, from x0 to x1 on device row y.
+    const auto ink = [&](int y, int x0, int x1) {
+        QString marks;
+        for (int x = x0; x <= x1; ++x)
+            marks += image.pixel(x, y) == qRgb(0, 0, 0) ? u'#' : u'.';
+        return marks;
+    };
+    // Across units bead 2 (from 1088): the 1-pixel outline on the box's first
+    // and last 2 device pixels and, inside, a rising line of the hatching, 1
+    // pixel wide, a device pixel further left on the next row down.
+    QCOMPARE(ink(370, 1087, 1106), QStringLiteral(".##..........##..##."));
+    QCOMPARE(ink(371, 1087, 1106), QStringLiteral(".##.........##...##."));
+    // The 3-pixel line between tens and units, at 7725 twips.
+    QCOMPARE(ink(370, 1024, 1035), QStringLiteral("...######..."));
+    // The icon is drawn from its SVG, not scaled up from the 32 x 32 images.
+    QCOMPARE(f.window.windowIcon().pixmap(QSize(64, 64), 2.0).size(), QSize(128, 128));
 }
 
 void TestWindow::addButtonColours() {
