@@ -134,13 +134,7 @@ void OrdelWindow::createControls() {
     check->setGeometry(pixels(kCheck));
     check->setAutoDefault(false);
     check->setAccessibleDescription(fromUtf8(kCheckDescription));
-    // After every event it hands to the core, the window gives screen readers
-    // the rods' counts afresh: a count can change with no bead shown or hidden
-    // (past a rod's capacity), and a bead is hidden before its count drops.
-    connect(check, &QPushButton::clicked, this, [this] {
-        core_.Cmd_Corrigir_Click();
-        showCounts();
-    });
+    connect(check, &QPushButton::clicked, this, [this] { core_.Cmd_Corrigir_Click(); });
 
     for (const RodLook& r : kRodLooks) {
         auto* area = new PressArea(client);
@@ -149,7 +143,6 @@ void OrdelWindow::createControls() {
         area->setAccessibleName(fromUtf8({"Haste ", r.spoken}));
         connect(area, &PressArea::pressed, this, [this, &r](int button, int shift, int x, int y) {
             (core_.*r.area.mouseDown)(button, shift, x, y);
-            showCounts();
         });
         areas_[index(r.rod)] = area;
 
@@ -164,10 +157,7 @@ void OrdelWindow::createControls() {
         button->setStyleSheet(addButtonStyle(r.colour));
         button->setAutoDefault(false);
         button->setAccessibleDescription(fromUtf8({"Adicionar uma conta na haste ", r.spoken}));
-        connect(button, &QPushButton::clicked, this, [this, &r] {
-            (core_.*r.button.click)();
-            showCounts();
-        });
+        connect(button, &QPushButton::clicked, this, [this, &r] { (core_.*r.button.click)(); });
 
         // Disabled from creation on: shown in the disabled colours, never
         // focused, never typed into.
@@ -304,10 +294,8 @@ void OrdelWindow::createMenus() {
             open[static_cast<std::size_t>(e.level)] = menu;
         } else {
             action = parentMenu->addAction(caption);
-            connect(action, &QAction::triggered, this, [this, choose = e.choose] {
-                choose(*this);
-                showCounts();
-            });
+            connect(action, &QAction::triggered, this,
+                    [this, choose = e.choose] { choose(*this); });
         }
         action->setObjectName(name);
         action->setEnabled(e.enabled);
@@ -321,18 +309,17 @@ void OrdelWindow::showState() {
         labelChanged(id);
     for (ordel::Rod rod : ordel::kAllRods)
         answerChanged(rod);
+    for (ordel::Rod rod : ordel::kAllRods)
+        countChanged(rod);
     operationMenuChanged();
-    showCounts();
 }
 
 // Each rod's press area and beads tell screen readers the rod's bead count.
-void OrdelWindow::showCounts() {
-    for (ordel::Rod rod : ordel::kAllRods) {
-        const QString count = beadCount(core_.frame().count(rod));
-        describe(areas_[index(rod)],
-                 count + QStringLiteral("; um clique nesta haste tira a última conta"));
-        describe(beads_[index(rod)], count);
-    }
+void OrdelWindow::countChanged(ordel::Rod rod) {
+    const QString count = beadCount(core_.frame().count(rod));
+    describe(areas_[index(rod)],
+             count + QStringLiteral("; um clique nesta haste tira a última conta"));
+    describe(beads_[index(rod)], count);
 }
 
 void OrdelWindow::beadChanged(ordel::Rod rod, int bead) {

@@ -53,10 +53,10 @@ private:
     void createControls();
     void createMenus();
     void showState();
-    void showCounts();
 
     void beadChanged(ordel::Rod rod, int bead) override;
     void answerChanged(ordel::Rod rod) override;
+    void countChanged(ordel::Rod rod) override;
     void labelChanged(ordel::LabelId id) override;
     void operationMenuChanged() override;
 

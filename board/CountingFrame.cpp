@@ -13,6 +13,7 @@ void CountingFrame::addBead(Rod rod) {
     ++count;
     if (count <= info(rod).capacity)
         setBead(rod, count, true);
+    reportCount(rod);
 }
 
 void CountingFrame::press(Rod rod) {
@@ -32,6 +33,7 @@ void CountingFrame::removeMarked() {
             if (count <= info(rod).capacity)
                 setBead(rod, count, false);
             --count;
+            reportCount(rod);
         }
     }
     marker_.assign(1, ' '); // a blank: no rod marked
@@ -46,12 +48,16 @@ void CountingFrame::clear() {
     }
     for (Rod rod : {Rod::Unidade, Rod::Dezena, Rod::Centena, Rod::Milhar})
         setAnswer(rod, {});
-    counts_.fill(0);
+    for (Rod rod : {Rod::Unidade, Rod::Dezena, Rod::Centena, Rod::Milhar}) {
+        if (std::exchange(counts_[index(rod)], 0) != 0)
+            reportCount(rod);
+    }
 }
 
 void CountingFrame::setCount(Rod rod, int count) {
     count = std::max(count, 0);
-    counts_[index(rod)] = count;
+    if (std::exchange(counts_[index(rod)], count) != count)
+        reportCount(rod);
     const int capacity = info(rod).capacity;
     for (int bead = 1; bead <= capacity; ++bead)
         setBead(rod, bead, bead <= count);
@@ -74,6 +80,11 @@ void CountingFrame::setAnswer(Rod rod, std::string text) {
     box = std::move(text);
     if (observer_ != nullptr)
         observer_->answerChanged(rod);
+}
+
+void CountingFrame::reportCount(Rod rod) {
+    if (observer_ != nullptr)
+        observer_->countChanged(rod);
 }
 
 void CountingFrame::setBead(Rod rod, int bead, bool visible) {

@@ -48,6 +48,7 @@ public:
 
 private:
     void setBead(Rod rod, int bead, bool visible);
+    void reportCount(Rod rod);
 
     std::array<int, 4> counts_{};
     std::array<std::bitset<kMostBeads>, 4> beads_{};

@@ -12,6 +12,9 @@ public:
     virtual ~FrameObserver() = default;
     virtual void beadChanged(Rod rod, int bead) = 0; // bead numbered from 1
     virtual void answerChanged(Rod rod) = 0;
+    // A count can change with no bead shown or hidden (past the capacity), so
+    // it is reported on its own. Views that show no counts may ignore it.
+    virtual void countChanged(Rod /*rod*/) {}
 };
 
 } // namespace ordel

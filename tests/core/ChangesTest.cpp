@@ -24,8 +24,10 @@ public:
         events.emplace_back(names[static_cast<int>(id)]);
     }
     void operationMenuChanged() override { events.emplace_back("menu"); }
+    void countChanged(Rod rod) override { counted.push_back(rod); }
     std::vector<std::string> take() { return std::exchange(events, {}); }
     std::vector<std::string> events;
+    std::vector<Rod> counted; // kept apart: counts change with or without beads
 };
 
 using Events = std::vector<std::string>;
@@ -61,9 +63,15 @@ TEST(Changes, aViewIsToldOfEveryChangeInOrderAndOfNothingElse) {
     h.ordel.MNuDesfazer_Click();
     h.ordel.ImageCentena_MouseDown(1, 0, 0, 0);
     h.ordel.setCaption(LabelId::Numero2, "2");
+    log.counted.clear();
     h.board(0, 0, 0, 61);
     h.ordel.Comando_Unidade_Click();
     EXPECT_EQ(log.take().size(), 60U) << "only beads 1 to 60 of the units rod changed";
+    EXPECT_EQ(log.counted, std::vector<Rod>(62, Rod::Unidade)) << "past the capacity too";
+    h.ordel.ImageUnidade_MouseDown(1, 0, 0, 0); // 62 to 61: no bead hidden
+    h.ordel.ImageCentena_MouseDown(1, 0, 0, 0); // empty: no count changed
+    EXPECT_TRUE(log.events.empty());
+    EXPECT_EQ(log.counted.size(), 63U);
 }
 
 } // namespace
