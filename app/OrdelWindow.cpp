@@ -200,75 +200,34 @@ void OrdelWindow::createMenus() {
         int level;
         std::string_view name;
         std::string_view caption;
-        void (*choose)(OrdelWindow&);
+        void (ordel::Ordel::*core)() = nullptr; // a handler of the core's
+        void (OrdelWindow::*own)() = nullptr;   // or one of the window's own
         bool enabled = true;
     };
     static constexpr std::array<MenuEntry, 22> kMenus{{
         {1, "MnuArq", "&Arquivo", nullptr},
         {2, "MnuNovo", "&Novo...", nullptr},
-        {3, "MnuIniciante", "&Iniciante",
-         [](OrdelWindow& w) {
-             w.core_.MnuIniciante_Click();
-         }},
-        {3, "MnuAvançado", "&Avançado",
-         [](OrdelWindow& w) {
-             w.core_.MnuAvançado_Click();
-         }},
+        {3, "MnuIniciante", "&Iniciante", &ordel::Ordel::MnuIniciante_Click},
+        {3, "MnuAvançado", "&Avançado", &ordel::Ordel::MnuAvançado_Click},
         {2, "MnuEs", "-", nullptr},
-        {2, "MnuFechar", "Sai&r",
-         [](OrdelWindow& w) {
-             w.MnuFechar_Click();
-         }},
+        {2, "MnuFechar", "Sai&r", nullptr, &OrdelWindow::MnuFechar_Click},
         {1, "MnuJogo", "&Operação", nullptr},
-        {2, "MnuAdição", "&Adição",
-         [](OrdelWindow& w) {
-             w.core_.MnuAdição_Click();
-         }},
-        {2, "MnuSubtração", "&Subtração",
-         [](OrdelWindow& w) {
-             w.core_.MnuSubtração_Click();
-         }},
-        {2, "MnuMultiplicação", "&Multiplicação",
-         [](OrdelWindow& w) {
-             w.core_.MnuMultiplicação_Click();
-         }},
-        {2, "MnuDivisão", "&Divisão",
-         [](OrdelWindow& w) {
-             w.core_.MnuDivisão_Click();
-         }},
+        {2, "MnuAdição", "&Adição", &ordel::Ordel::MnuAdição_Click},
+        {2, "MnuSubtração", "&Subtração", &ordel::Ordel::MnuSubtração_Click},
+        {2, "MnuMultiplicação", "&Multiplicação", &ordel::Ordel::MnuMultiplicação_Click},
+        {2, "MnuDivisão", "&Divisão", &ordel::Ordel::MnuDivisão_Click},
         {1, "MnuSist", "&Sistema de numeração...", nullptr},
-        {2, "MnUnidade", "&Unidade",
-         [](OrdelWindow& w) {
-             w.core_.MnUnidade_Click();
-         }},
-        {2, "mnuDezena", "&Dezena",
-         [](OrdelWindow& w) {
-             w.core_.mnuDezena_Click();
-         }},
-        {2, "MNucentena", "&Centena",
-         [](OrdelWindow& w) {
-             w.core_.MNucentena_Click();
-         }},
-        {2, "MnuMilhar", "&Milhar",
-         [](OrdelWindow& w) {
-             w.core_.MnuMilhar_Click();
-         }},
+        {2, "MnUnidade", "&Unidade", &ordel::Ordel::MnUnidade_Click},
+        {2, "mnuDezena", "&Dezena", &ordel::Ordel::mnuDezena_Click},
+        {2, "MNucentena", "&Centena", &ordel::Ordel::MNucentena_Click},
+        {2, "MnuMilhar", "&Milhar", &ordel::Ordel::MnuMilhar_Click},
         // Switched off from creation on: "Desfazer" is never chosen.
-        {1, "MnuApagar", "Apagar", nullptr, false},
-        {2, "MNuDesfazer", "Desfazer",
-         [](OrdelWindow& w) {
-             w.core_.MNuDesfazer_Click();
-         }},
+        {1, "MnuApagar", "Apagar", nullptr, nullptr, false},
+        {2, "MNuDesfazer", "Desfazer", &ordel::Ordel::MNuDesfazer_Click},
         {1, "MnuAjuda", "Aj&uda", nullptr},
-        {2, "MnuTópicos", "&Tópicos da ajuda",
-         [](OrdelWindow& w) {
-             w.MnuTópicos_Click();
-         }},
+        {2, "MnuTópicos", "&Tópicos da ajuda", nullptr, &OrdelWindow::MnuTópicos_Click},
         {2, "MnuEsp", "-", nullptr},
-        {2, "MnuSobre", "So&bre o Ordel",
-         [](OrdelWindow& w) {
-             w.MnuSobre_Click();
-         }},
+        {2, "MnuSobre", "So&bre o Ordel", nullptr, &OrdelWindow::MnuSobre_Click},
     }};
 
     QMenuBar* bar = menuBar();
@@ -294,8 +253,12 @@ void OrdelWindow::createMenus() {
             open[static_cast<std::size_t>(e.level)] = menu;
         } else {
             action = parentMenu->addAction(caption);
-            connect(action, &QAction::triggered, this,
-                    [this, choose = e.choose] { choose(*this); });
+            connect(action, &QAction::triggered, this, [this, &e] {
+                if (e.core != nullptr)
+                    (core_.*e.core)();
+                else
+                    (this->*e.own)();
+            });
         }
         action->setObjectName(name);
         action->setEnabled(e.enabled);

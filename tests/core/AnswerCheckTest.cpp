@@ -9,11 +9,6 @@
 namespace ordel::test {
 namespace {
 
-constexpr auto U = &Ordel::MnUnidade_Click;
-constexpr auto D = &Ordel::mnuDezena_Click;
-constexpr auto C = &Ordel::MNucentena_Click;
-constexpr auto M = &Ordel::MnuMilhar_Click;
-
 // Level "Iniciante" in a mode, with the given number to build.
 void toBuild(Harness& h, void (Ordel::*mode)(), int number) {
     h.start();

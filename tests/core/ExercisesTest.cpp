@@ -8,10 +8,6 @@
 namespace ordel::test {
 namespace {
 
-constexpr auto U = &Ordel::MnUnidade_Click;
-constexpr auto D = &Ordel::mnuDezena_Click;
-constexpr auto C = &Ordel::MNucentena_Click;
-constexpr auto M = &Ordel::MnuMilhar_Click;
 constexpr auto add = &Ordel::MnuAdição_Click;
 constexpr auto sub = &Ordel::MnuSubtração_Click;
 constexpr auto mul = &Ordel::MnuMultiplicação_Click;

@@ -55,6 +55,12 @@ public:
 inline constexpr std::string_view kCorrect = "Muito bem, você acertou !!!";
 inline constexpr std::string_view kWrong = "Tente Novamente !!!";
 
+// The four place-value modes' handlers, short for the tests' tables.
+constexpr auto U = &Ordel::MnUnidade_Click;
+constexpr auto D = &Ordel::mnuDezena_Click;
+constexpr auto C = &Ordel::MNucentena_Click;
+constexpr auto M = &Ordel::MnuMilhar_Click;
+
 // A program with a scripted random source and a recording message box.
 struct Harness {
     ScriptedRandom random;
