@@ -16,7 +16,11 @@
 #include <QIcon>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QPainter>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QShortcut>
+#include <QStyleOptionSlider>
 #include <QThread>
 
 #include <array>
@@ -59,6 +63,34 @@ void describe(QWidget* control, const QString& description) {
 // A rod's bead count as screen readers hear it.
 QString beadCount(int count) {
     return count == 1 ? QStringLiteral("1 conta") : QStringLiteral("%1 contas").arg(count);
+}
+
+// The colour of a scroll bar's groove as the running style paints it: the
+// answer boxes' background. Qt names no such colour, so a scroll bar is drawn
+// off screen and the middle of its groove read back.
+QColor scrollBarColour(const QWidget* context) {
+    QScrollBar bar(Qt::Horizontal);
+    bar.setPalette(context->palette());
+    QStyleOptionSlider option;
+    option.initFrom(&bar);
+    option.rect = QRect(0, 0, 200, 20);
+    option.orientation = Qt::Horizontal;
+    option.state |= QStyle::State_Horizontal;
+    option.subControls = QStyle::SC_All;
+    option.maximum = 100;
+    option.pageStep = 10;
+    option.singleStep = 1;
+    QImage image(option.rect.size(), QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    {
+        QPainter painter(&image);
+        bar.style()->drawComplexControl(QStyle::CC_ScrollBar, &option, &painter, &bar);
+    }
+    const QRect groove = bar.style()->subControlRect(QStyle::CC_ScrollBar, &option,
+                                                     QStyle::SC_ScrollBarAddPage, &bar);
+    const QColor colour = image.pixelColor(groove.center());
+    // A style that leaves the groove unpainted: the palette's own colour.
+    return colour.alpha() == 255 ? colour : context->palette().color(QPalette::Button);
 }
 
 QIcon programIcon() {
@@ -156,8 +188,18 @@ void OrdelWindow::createControls() {
         button->setGeometry(pixels(buttonBox(r)));
         button->setStyleSheet(addButtonStyle(r.colour));
         button->setAutoDefault(false);
-        button->setAccessibleDescription(fromUtf8({"Adicionar uma conta na haste ", r.spoken}));
+        button->setAccessibleDescription(
+            fromUtf8({"Adicionar uma conta na haste ", r.spoken,
+                      "; as teclas Backspace e Delete tiram a última conta"}));
         connect(button, &QPushButton::clicked, this, [this, &r] { (core_.*r.button.click)(); });
+        // With the button focused, Backspace and Delete take the rod's last
+        // bead off through the same handler as a press on the rod: without a
+        // mouse a wrong bead need not spoil the board. One bead per key press.
+        auto* takeOff = new QShortcut(button);
+        takeOff->setKeys({QKeySequence(Qt::Key_Backspace), QKeySequence(Qt::Key_Delete)});
+        takeOff->setContext(Qt::WidgetShortcut);
+        takeOff->setAutoRepeat(false);
+        connect(takeOff, &QShortcut::activated, area, &PressArea::press);
 
         // Disabled from creation on: shown in the disabled colours, never
         // focused, never typed into.
@@ -173,6 +215,8 @@ void OrdelWindow::createControls() {
             QStringLiteral("Quantas contas a haste tinha na última correção"));
         answers_[index(r.rod)] = answer;
     }
+
+    paintAnswerBoxes();
 
     new FrameLines(client);
 
@@ -266,6 +310,25 @@ void OrdelWindow::createMenus() {
     operationMenu_ = bar->findChild<QMenu*>(QStringLiteral("MnuJogo"));
 }
 
+// The answer boxes take the colour of a scroll bar's groove, under whatever
+// style and colours the desktop has at the time.
+void OrdelWindow::paintAnswerBoxes() {
+    if (answers_.back() == nullptr)
+        return; // not built yet
+    const QColor colour = scrollBarColour(this);
+    for (QLineEdit* answer : answers_) {
+        QPalette palette = answer->palette();
+        palette.setColor(QPalette::Base, colour);
+        answer->setPalette(palette);
+    }
+}
+
+void OrdelWindow::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange || event->type() == QEvent::StyleChange)
+        paintAnswerBoxes();
+}
+
 // Makes every control show what the core holds, whatever it was created with.
 void OrdelWindow::showState() {
     for (ordel::LabelId id : ordel::kAllLabels)
@@ -279,7 +342,9 @@ void OrdelWindow::showState() {
 
 // Each rod's press area and beads tell screen readers the rod's bead count.
 void OrdelWindow::countChanged(ordel::Rod rod) {
-    const QString count = beadCount(core_.frame().count(rod));
+    const int n = core_.frame().count(rod);
+    areas_[index(rod)]->setCount(n);
+    const QString count = beadCount(n);
     describe(areas_[index(rod)],
              count + QStringLiteral("; um clique nesta haste tira a última conta"));
     describe(beads_[index(rod)], count);

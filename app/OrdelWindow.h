@@ -48,11 +48,13 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void createControls();
     void createMenus();
     void showState();
+    void paintAnswerBoxes();
 
     void beadChanged(ordel::Rod rod, int bead) override;
     void answerChanged(ordel::Rod rod) override;

@@ -5,6 +5,9 @@ ORDEL_BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev fonts-dejavu-core)
 # Qt's SVG icon engine: the window's icon drawn from its SVG at any size.
 ORDEL_BUILD_PACKAGES+=(libqt6svg6)
 ORDEL_TEST_PACKAGES=(libgtest-dev libbenchmark-dev clang-format xvfb xauth time)
+# The screen-reader test: a session bus, the accessibility bus and Debian's
+# python client for it.
+ORDEL_TEST_PACKAGES+=(dbus-daemon dbus-bin at-spi2-core python3-pyatspi)
 # The fuzzer (scripts/fuzz): clang and libFuzzer's runtime.
 ORDEL_TEST_PACKAGES+=(clang libclang-rt-14-dev)
 # The package's tests: the freedesktop validators, dpkg-shlibdeps for the

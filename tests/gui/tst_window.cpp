@@ -9,6 +9,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPaintEvent>
+#include <QScrollBar>
 #include <QStyle>
 
 #include <tuple>
@@ -72,6 +73,7 @@ private slots:
     void menus();
     void exercise();
     void pressRemovesOneBead();
+    void takeOffWithoutMouse();
     void repaintsTheChangedBeadOnly();
     void aboutBox();
     void helpInThreeSteps();
@@ -242,6 +244,37 @@ void TestWindow::pressRemovesOneBead() {
     }
 }
 
+void TestWindow::takeOffWithoutMouse() {
+    Fixture f;
+    f.window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&f.window));
+    f.click("Comando_Centena", 3);
+    f.click("Comando_Unidade", 2);
+    // Backspace and Delete on a focused add button take that rod's beads off,
+    // one a key, and the focus stays; the space bar still adds.
+    QWidget* hundreds = f.find("Comando_Centena");
+    hundreds->setFocus();
+    for (const Qt::Key key : {Qt::Key_Backspace, Qt::Key_Delete, Qt::Key_Space})
+        QTest::keyClick(hundreds, key);
+    QCOMPARE(QApplication::focusWidget(), hundreds);
+    QCOMPARE(f.beadsShown(kRods[1]), 2);
+    // A screen reader's press on the units area, then on the empty thousands.
+    for (const char* area : {"ImageUnidade", "ImageMilhar"}) {
+        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(f.find(area));
+        QVERIFY(a->actionInterface()->actionNames().contains(
+            QAccessibleActionInterface::pressAction()));
+        a->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    }
+    QCOMPARE(f.beadsShown(kUnits), 1);
+    QCOMPARE(f.beadsShown(kRods[0]), 0);
+    QCOMPARE(f.window.core().HasteMarcada(), " ");
+    QCOMPARE(QAccessible::queryAccessibleInterface(f.find("ImageUnidade"))
+                 ->valueInterface()
+                 ->currentValue(),
+             QVariant(1));
+    QCOMPARE(f.caption("RespC"), QString()); // the answer boxes untouched
+}
+
 void TestWindow::repaintsTheChangedBeadOnly() {
     Fixture f;
     f.window.show();
@@ -310,7 +343,8 @@ void TestWindow::screenReaders() {
         QVERIFY2(!readOut(control, QAccessible::Description).isEmpty(), qPrintable(name));
     }
     QCOMPARE(readOut(f.find("Comando_Dezena"), QAccessible::Description),
-             QStringLiteral("Adicionar uma conta na haste das dezenas"));
+             QStringLiteral("Adicionar uma conta na haste das dezenas; as teclas Backspace e "
+                            "Delete tiram a última conta"));
     QCOMPARE(readOut(f.find("Símbolo"), QAccessible::Name), QStringLiteral("mais"));
     // Qt reads a menu entry's caption; each menu reads its own name.
     for (const char* menu : {"MnuArq", "MnuNovo", "MnuJogo", "MnuSist", "MnuApagar", "MnuAjuda"})
@@ -381,8 +415,13 @@ void TestWindow::addButtonColours() {
         const QRect g = f.find(r.button)->geometry();
         QCOMPARE(QColor(image.pixel(g.left() + 6, g.center().y())), r.colour);
     }
-    // The window's own background follows the colours.
+    // The window's own background follows the colours, and the answer boxes
+    // take the groove colour of a scroll bar as it is drawn now.
     QCOMPARE(QColor(image.pixel(5, 300)), palette.color(QPalette::Button));
+    QScrollBar bar(Qt::Horizontal);
+    bar.resize(200, 20);
+    const QImage box = f.find("RespU")->grab().toImage();
+    QCOMPARE(QColor(box.pixel(box.rect().center())), QColor(bar.grab().toImage().pixel(150, 10)));
 }
 
 QTEST_MAIN(TestWindow)

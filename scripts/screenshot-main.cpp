@@ -1,7 +1,7 @@
 // Makes the picture of the window for the README: the window in the middle of
-// an exercise at level "Avançado", with beads on the rods. Run under a virtual
-// display (scripts/screenshot does it); the picture goes to the file named as
-// the first argument.
+// an exercise at level "Avançado", the pupil one bead short of the right
+// answer. Run under a virtual display (scripts/screenshot does it); the
+// picture goes to the file named as the first argument.
 
 #include "OrdelWindow.h"
 
@@ -11,6 +11,7 @@
 #include <QPixmap>
 #include <QTimer>
 
+#include <array>
 #include <cstdint>
 #include <cstdio>
 
@@ -45,12 +46,23 @@ int main(int argc, char* argv[]) {
     OrdelWindow window(&random);
     window.show();
 
-    // Two-digit numbers, an addition, and part of the answer on the rods.
+    // Two-digit numbers, an addition, and the answer's digits on the rods,
+    // thousands first, but for the last bead of the lowest rod that has any.
     choose(window, "mnuDezena");
     choose(window, "MnuAvançado");
-    click(window, "Comando_Centena", 1);
-    click(window, "Comando_Dezena", 3);
-    click(window, "Comando_Unidade", 12);
+    const std::array<const char*, 4> buttons{"Comando_Milhar", "Comando_Centena", "Comando_Dezena",
+                                             "Comando_Unidade"};
+    std::array<int, 4> digits{};
+    for (int total = window.core().Total(), i = 3; i >= 0; --i, total /= 10)
+        digits[static_cast<std::size_t>(i)] = i == 0 ? total : total % 10;
+    for (std::size_t i = 4; i-- > 0;) {
+        if (digits[i] > 0) {
+            --digits[i];
+            break;
+        }
+    }
+    for (std::size_t i = 0; i < 4; ++i)
+        click(window, buttons[i], digits[i]);
 
     int status = 0;
     QTimer::singleShot(500, &window, [&window, &file, &status] {
