@@ -188,13 +188,11 @@ void OrdelWindow::createControls() {
         button->setGeometry(pixels(buttonBox(r)));
         button->setStyleSheet(addButtonStyle(r.colour));
         button->setAutoDefault(false);
-        button->setAccessibleDescription(
-            fromUtf8({"Adicionar uma conta na haste ", r.spoken,
-                      "; as teclas Backspace e Delete tiram a última conta"}));
         connect(button, &QPushButton::clicked, this, [this, &r] { (core_.*r.button.click)(); });
         // With the button focused, Backspace and Delete take the rod's last
         // bead off through the same handler as a press on the rod: without a
         // mouse a wrong bead need not spoil the board. One bead per key press.
+        buttons_[index(r.rod)] = button;
         auto* takeOff = new QShortcut(button);
         takeOff->setKeys({QKeySequence(Qt::Key_Backspace), QKeySequence(Qt::Key_Delete)});
         takeOff->setContext(Qt::WidgetShortcut);
@@ -340,7 +338,8 @@ void OrdelWindow::showState() {
     operationMenuChanged();
 }
 
-// Each rod's press area and beads tell screen readers the rod's bead count.
+// Each rod's press area, beads and add button tell screen readers the rod's
+// bead count.
 void OrdelWindow::countChanged(ordel::Rod rod) {
     const int n = core_.frame().count(rod);
     areas_[index(rod)]->setCount(n);
@@ -348,6 +347,12 @@ void OrdelWindow::countChanged(ordel::Rod rod) {
     describe(areas_[index(rod)],
              count + QStringLiteral("; um clique nesta haste tira a última conta"));
     describe(beads_[index(rod)], count);
+    // The add button has the focus while the pupil adds and takes off beads,
+    // and screen readers speak a change to the focused control's description,
+    // not to the rod's: so the count opens the button's description too.
+    describe(buttons_[index(rod)],
+             count + fromUtf8({". Adicionar uma conta na haste ", look(rod).spoken,
+                               "; as teclas Backspace e Delete tiram a última conta"}));
 }
 
 void OrdelWindow::beadChanged(ordel::Rod rod, int bead) {

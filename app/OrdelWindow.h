@@ -17,6 +17,7 @@ class CaptionLabel;
 class PressArea;
 class QLineEdit;
 class QMenu;
+class QPushButton;
 class QtMessageBox;
 
 // The program's one window. It builds the controls and the menus at their
@@ -68,6 +69,7 @@ private:
     ordel::Ordel core_;
 
     std::array<PressArea*, 4> areas_{};
+    std::array<QPushButton*, 4> buttons_{};
     std::array<BeadArray*, 4> beads_{};
     std::array<QLineEdit*, 4> answers_{};
     std::array<CaptionLabel*, 6> labels_{};

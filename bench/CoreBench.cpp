@@ -110,12 +110,18 @@ struct Handler {
     std::function<void(Ordel&)> call;
 };
 
+void none(Ordel& /*o*/) {}
+
 void advanced(Ordel& o) {
     o.MnuAvançado_Click();
     o.MnUnidade_Click();
 }
 
-// The board that spells the expected result.
+// An addition at level "Avançado", and the board that spells its result.
+void addition(Ordel& o) {
+    advanced(o);
+    o.MnuAdição_Click();
+}
 void rightBoard(Ordel& o) {
     const int t = o.Total();
     o.setCount(Rod::Milhar, t / 1000);
@@ -124,113 +130,54 @@ void rightBoard(Ordel& o) {
     o.setCount(Rod::Unidade, t % 10);
 }
 
+// Each operation from a fresh pair in mode "Unidade".
+template <void (Ordel::*operation)()> void freshPair(Ordel& o) {
+    o.MnUnidade_Click();
+    (o.*operation)();
+}
+
+// A press removes a bead: each call adds one first.
+template <void (Ordel::*add)(), void (Ordel::*press)(int, int, int, int)>
+void addAndPress(Ordel& o) {
+    (o.*add)();
+    (o.*press)(1, 0, 0, 0);
+}
+
 const std::vector<Handler>& handlers() {
-    const auto none = [](Ordel&) {
-    };
     static const std::vector<Handler> table{
-        {"Comando_Milhar_Click", none,
-         [](Ordel& o) {
-             o.Comando_Milhar_Click();
-         }},
-        {"Comando_Centena_Click", none,
-         [](Ordel& o) {
-             o.Comando_Centena_Click();
-         }},
-        {"Comando_Dezena_Click", none,
-         [](Ordel& o) {
-             o.Comando_Dezena_Click();
-         }},
-        {"Comando_Unidade_Click", none,
-         [](Ordel& o) {
-             o.Comando_Unidade_Click();
-         }},
-        // A press removes a bead: each call adds one first.
+        {"Comando_Milhar_Click", none, &Ordel::Comando_Milhar_Click},
+        {"Comando_Centena_Click", none, &Ordel::Comando_Centena_Click},
+        {"Comando_Dezena_Click", none, &Ordel::Comando_Dezena_Click},
+        {"Comando_Unidade_Click", none, &Ordel::Comando_Unidade_Click},
         {"Comando_Unidade+ImageUnidade_MouseDown", none,
-         [](Ordel& o) {
-             o.Comando_Unidade_Click();
-             o.ImageUnidade_MouseDown(1, 0, 0, 0);
-         }},
+         addAndPress<&Ordel::Comando_Unidade_Click, &Ordel::ImageUnidade_MouseDown>},
         {"Comando_Milhar+ImageMilhar_MouseDown", none,
-         [](Ordel& o) {
-             o.Comando_Milhar_Click();
-             o.ImageMilhar_MouseDown(2, 1, 5, 5);
-         }},
-        {"MNuDesfazer_Click", none,
-         [](Ordel& o) {
-             o.MNuDesfazer_Click();
-         }},
-        {"MnuIniciante_Click", none,
-         [](Ordel& o) {
-             o.MnuIniciante_Click();
-         }},
-        {"MnuAvançado_Click", none,
-         [](Ordel& o) {
-             o.MnuAvançado_Click();
-         }},
-        {"MnUnidade_Click", none,
-         [](Ordel& o) {
-             o.MnUnidade_Click();
-         }},
-        {"mnuDezena_Click", none,
-         [](Ordel& o) {
-             o.mnuDezena_Click();
-         }},
-        {"MNucentena_Click", none,
-         [](Ordel& o) {
-             o.MNucentena_Click();
-         }},
-        {"MnuMilhar_Click", none,
-         [](Ordel& o) {
-             o.MnuMilhar_Click();
-         }},
-        // Each operation from a fresh pair in mode "Unidade".
-        {"MnuAdição_Click", advanced,
-         [](Ordel& o) {
-             o.MnUnidade_Click();
-             o.MnuAdição_Click();
-         }},
-        {"MnuSubtração_Click", advanced,
-         [](Ordel& o) {
-             o.MnUnidade_Click();
-             o.MnuSubtração_Click();
-         }},
-        {"MnuMultiplicação_Click", advanced,
-         [](Ordel& o) {
-             o.MnUnidade_Click();
-             o.MnuMultiplicação_Click();
-         }},
-        {"MnuDivisão_Click", advanced,
-         [](Ordel& o) {
-             o.MnUnidade_Click();
-             o.MnuDivisão_Click();
-         }},
+         addAndPress<&Ordel::Comando_Milhar_Click, &Ordel::ImageMilhar_MouseDown>},
+        {"MNuDesfazer_Click", none, &Ordel::MNuDesfazer_Click},
+        {"MnuIniciante_Click", none, &Ordel::MnuIniciante_Click},
+        {"MnuAvançado_Click", none, &Ordel::MnuAvançado_Click},
+        {"MnUnidade_Click", none, &Ordel::MnUnidade_Click},
+        {"mnuDezena_Click", none, &Ordel::mnuDezena_Click},
+        {"MNucentena_Click", none, &Ordel::MNucentena_Click},
+        {"MnuMilhar_Click", none, &Ordel::MnuMilhar_Click},
+        {"MnuAdição_Click", advanced, freshPair<&Ordel::MnuAdição_Click>},
+        {"MnuSubtração_Click", advanced, freshPair<&Ordel::MnuSubtração_Click>},
+        {"MnuMultiplicação_Click", advanced, freshPair<&Ordel::MnuMultiplicação_Click>},
+        {"MnuDivisão_Click", advanced, freshPair<&Ordel::MnuDivisão_Click>},
         // Right: the board spells the result; the check then sets the next one.
-        {"Cmd_Corrigir_Click/right",
-         [](Ordel& o) {
-             advanced(o);
-             o.MnuAdição_Click();
-         },
+        {"Cmd_Corrigir_Click/right", addition,
          [](Ordel& o) {
              rightBoard(o);
              o.Cmd_Corrigir_Click();
          }},
         {"Cmd_Corrigir_Click/wrong",
          [](Ordel& o) {
-             advanced(o);
-             o.MnuAdição_Click();
+             addition(o);
              o.setCount(Rod::Milhar, 25);
          },
-         [](Ordel& o) {
-             o.Cmd_Corrigir_Click();
-         }},
-        {"LimpaCampo", none,
-         [](Ordel& o) {
-             o.LimpaCampo();
-         }},
-        {"Enter", advanced,
-         [](Ordel& o) {
-             o.Enter();
-         }},
+         &Ordel::Cmd_Corrigir_Click},
+        {"LimpaCampo", none, &Ordel::LimpaCampo},
+        {"Enter", advanced, &Ordel::Enter},
     };
     return table;
 }
