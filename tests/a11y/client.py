@@ -63,8 +63,10 @@ areas = [wait_for(f"no rod area {n}", lambda n=n: named(frame, "Haste " + n))
 for _ in range(3):
     press(buttons[3])
 press(areas[3])
-wait_for(f"the units rod's value is {areas[3].queryValue().currentValue}, not 2",
+wait_for("the units rod's value did not come to 2",
          lambda: areas[3].queryValue().currentValue == 2, 10)
+wait_for("UNIDADE's description does not open with its count",
+         lambda: buttons[3].description.startswith("2 contas."), 10)
 wait_for(f"no value change told on the bus: {told}", lambda: "Haste das unidades" in told, 10)
 
 press(buttons[4])
