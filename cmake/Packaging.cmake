@@ -24,6 +24,9 @@ beads; at the second the pupil builds the result of an addition, subtraction,
 multiplication or division. Its whole interface is in Portuguese.")
 set(CPACK_PACKAGE_INSTALL_DIRECTORY ordel)
 set(CPACK_STRIP_FILES ON)
+# Then the compilers' notes go too (cmake/PackageStrip.cmake).
+set(CPACK_ORDEL_OBJCOPY ${CMAKE_OBJCOPY})
+set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/PackageStrip.cmake)
 
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
