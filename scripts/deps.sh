@@ -11,9 +11,9 @@ ORDEL_TEST_PACKAGES+=(dbus-daemon dbus-bin at-spi2-core python3-pyatspi)
 # The fuzzer (scripts/fuzz): clang and libFuzzer's runtime.
 ORDEL_TEST_PACKAGES+=(clang libclang-rt-14-dev)
 # The package's tests: the freedesktop validators, dpkg-shlibdeps for the
-# package's dependencies, and unshare and mount to run the unpacked package as
-# if installed.
-ORDEL_TEST_PACKAGES+=(desktop-file-utils appstream dpkg-dev util-linux mount)
+# package's dependencies, Debian's package checker, and unshare and mount to
+# run the unpacked package as if installed.
+ORDEL_TEST_PACKAGES+=(desktop-file-utils appstream dpkg-dev lintian util-linux mount)
 
 ordel_install_missing() {
     local missing=() pkg

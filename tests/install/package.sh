@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
 # Builds the Debian package with scripts/package, checks its fields and its
-# contents, and unpacks it into a scratch root for run-installed.sh.
+# contents, has lintian judge it, installs and removes it with dpkg in a
+# scratch root, and unpacks it into another for run-installed.sh.
 #   package.sh SOURCE_DIR WORK_DIR APP_ID VERSION
 # CMAKE and CPACK name the tools scripts/package uses.
 set -euo pipefail
 src=$1 work=$2 id=$3 version=$4
-build=$work/build out=$work/out root=$work/root
-rm -rf "$out" "$root"
+build=$work/build out=$work/out root=$work/root sys=$work/sys
+rm -rf "$out" "$root" "$sys"
 mkdir -p "$work" "$out"
 
 fail() {
@@ -41,6 +42,10 @@ expected=(
     "./usr/share/applications/$id.desktop"
     "./usr/share/metainfo/$id.metainfo.xml"
     "./usr/share/icons/hicolor/scalable/apps/$id.svg"
+    ./usr/share/doc/ordel/copyright
+    ./usr/share/doc/ordel/changelog.gz
+    ./usr/share/man/man1/ordel.1.gz
+    ./usr/share/man/pt_BR/man1/ordel.1.gz
 )
 for size in 16 32 48 64 128 256; do
     expected+=("./usr/share/icons/hicolor/${size}x${size}/apps/$id.png")
@@ -49,6 +54,16 @@ actual=$(dpkg-deb --contents "$deb" | awk '$1 !~ /^d/ { print $6 }' | sort)
 wanted=$(printf '%s\n' "${expected[@]}" | sort)
 [ "$actual" = "$wanted" ] || fail "package contents differ:
 $(diff <(echo "$wanted") <(echo "$actual") || true)"
+# Debian's checker: any error or warning fails, its notes pass.
+quiet lintian --fail-on error,warning "$deb"
+
+# dpkg installs exactly those files and takes them all away again.
+mkdir -p "$sys/var/lib/dpkg" && : >"$sys/var/lib/dpkg/status"
+dpkg=(dpkg --root="$sys" --log=/dev/null --force-not-root --force-depends)
+quiet "${dpkg[@]}" --install "$deb"
+[ "$(cd "$sys" && find ./usr ! -type d | sort)" = "$wanted" ] || fail "dpkg installed other files"
+quiet "${dpkg[@]}" --purge ordel
+[ ! -e "$sys/usr" ] || fail "left after removal: $(find "$sys/usr")"
 
 # Unpacked, the files are the project's own, the program can run, and the
 # installed tree is consistent for a software centre (the AppStream file
@@ -63,5 +78,7 @@ for size in 16 32 48 64 128 256; do
         "$root/usr/share/icons/hicolor/${size}x${size}/apps/$id.png"
 done
 [ -x "$root/usr/bin/ordel" ] || fail "usr/bin/ordel is not executable"
+[[ $(zcat "$root/usr/share/doc/ordel/changelog.gz") == "ordel ($version) "* ]] ||
+    fail "the changelog's latest entry is not $version"
 quiet appstreamcli validate-tree --no-net "$root"
 echo "$(basename "$deb"): ${#expected[@]} files, Depends: $depends"
