@@ -8,19 +8,19 @@
 
 namespace ordel::test {
 
-// From start-up with the pair (3, 7) and one unit on the board, the events
+// From start-up with the pair (3, 7) and a full units rod, the events
 // (see kEvents), drawing the given values and no others; then the level,
 // the mode, the exercise and the counts.
 TEST(Exercises, followTheLevelTheModeAndTheOperation) {
     const std::tuple<const char*, std::vector<int>, std::string> cases[] = {
         // Start-up: level "Iniciante", mode "Unidade", the second value to build.
-        {"", {}, "Iniciante Unidade 7= 0/0/0/1"},
+        {"", {}, "Iniciante Unidade 7= 0/0/0/60"},
         // A mode draws a fresh pair from its range and keeps the beads; at level
         // "Iniciante" only, it shows the second value.
-        {"1", {1, 9}, "Iniciante Unidade 9= 0/0/0/1"},
-        {"2", {1, 99}, "Iniciante Dezena 99= 0/0/0/1"},
-        {"3", {1, 999}, "Iniciante Centena 999= 0/0/0/1"},
-        {"4", {1, 20999}, "Iniciante Milhar 20999= 0/0/0/1"},
+        {"1", {1, 9}, "Iniciante Unidade 9= 0/0/0/60"},
+        {"2", {1, 99}, "Iniciante Dezena 99= 0/0/0/60"},
+        {"3", {1, 999}, "Iniciante Centena 999= 0/0/0/60"},
+        {"4", {1, 20999}, "Iniciante Milhar 20999= 0/0/0/60"},
         {"AU4", {2, 2}, "Avançado Milhar 3+7=10 0/0/0/1"},
         // "Avançado": an addition of the pair held now, on a cleared frame.
         {"A", {}, "Avançado Unidade 3+7=10 0/0/0/0"},
@@ -45,7 +45,7 @@ TEST(Exercises, followTheLevelTheModeAndTheOperation) {
     };
     for (const auto& [events, draws, view] : cases) {
         Harness h;
-        h.board({0, 0, 0, 1});
+        h.board({0, 0, 0, 60});
         h.play(events, draws);
         EXPECT_EQ(h.view(), view);
         EXPECT_EQ(h.draws, 2 + static_cast<int>(draws.size())) << view;
