@@ -9,9 +9,10 @@
 
 namespace ordel::test {
 
-// From a board with the given counts, the events (see kEvents), and then
-// what a view was told and the counts. Only real changes are told: a bead shown or hidden, a count
-// that rose or fell, a box or a label that changed.
+// From a board with the given counts, the events (see kEvents), and then what
+// a view was told and the counts. Only real changes are told: a bead shown or
+// hidden, a count that rose or fell, a box or a label that changed. Indice, the
+// clearing's bead place, is 0 until the first clearing and 71 after it.
 TEST(Frame, countsBeadsAndMarkerChangeByTheRulesAndAViewIsToldOfEachChange) {
     const std::tuple<std::array<int, 4>, const char*, std::string> cases[] = {
         // Past the capacity only the count rises; presses bring it back to the
@@ -31,6 +32,8 @@ TEST(Frame, countsBeadsAndMarkerChangeByTheRulesAndAViewIsToldOfEachChange) {
          "U2 #U[U] boxU boxD boxC boxM U1 M1 boxU boxD boxC boxM #U[ ] #M[ ] | 0/0/0/0"},
         // A count at the largest int stays there.
         {{0, 0, 0, INT_MAX - 1}, "UU", "#U[] | 0/0/0/2147483647"},
+        // "Avançado" shows the operation menu and the arithmetic and sets 3 + 7;
+        // Numero2, which shows 7 already, is not told.
         {{0, 0, 0, 0},
          "A",
          "Legenda menu Label2 Numero1 Símbolo Numero1 Resultado Símbolo | 0/0/0/0"},
@@ -42,6 +45,8 @@ TEST(Frame, countsBeadsAndMarkerChangeByTheRulesAndAViewIsToldOfEachChange) {
         h.play(events);
         EXPECT_EQ(h.told + "| " + h.rods(), told) << events;
         EXPECT_STREQ(brokenRule(h.ordel), nullptr) << events;
+        EXPECT_EQ(h.ordel.Indice(), 71);
+        EXPECT_EQ(Ordel(h, h).Indice(), 0);
     }
 }
 

@@ -56,11 +56,10 @@ struct Harness : RandomSource, MessageBox, StateObserver {
 
     // Plays the events (see kEvents), after queueing the values for the draws.
     void play(std::string_view events, const std::vector<int>& values = {}) {
-        queue(values);
+        queued.insert(queued.end(), values.begin(), values.end());
         for (std::size_t i = 0; i < events.size(); ++i)
             ordel::play(ordel, events[i], static_cast<int>(i));
     }
-    void queue(const std::vector<int>& v) { queued.insert(queued.end(), v.begin(), v.end()); }
     // Thousands, hundreds, tens and units on the rods.
     void board(std::array<int, 4> counts) {
         for (std::size_t i = 0; i < 4; ++i)
