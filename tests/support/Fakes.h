@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <deque>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -41,7 +42,8 @@ struct Harness : RandomSource, MessageBox, StateObserver {
     void operationMenuChanged() override { tell("menu"); }
     void reseed() override { ++reseeds; }
     int uniform(int k) override {
-        ++draws;
+        if (++draws > 1000) // a redraw loop that does not end: fail rather than hang
+            throw std::runtime_error("endless draws");
         if (queued.empty())
             return 1; // every redraw loop ends on it
         const int value = queued.front();
