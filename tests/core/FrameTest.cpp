@@ -2,94 +2,52 @@
 
 #include <gtest/gtest.h>
 
-#include <limits>
+#include <array>
+#include <climits>
+#include <string>
+#include <tuple>
 
 namespace ordel::test {
-namespace {
 
-using AddHandler = void (Ordel::*)();
-using PressHandler = void (Ordel::*)(int, int, int, int);
-struct RodCase {
-    Rod rod;
-    int capacity;
-    AddHandler add;
-    PressHandler press;
-};
-const RodCase kRodCases[] = {
-    {Rod::Milhar, 20, &Ordel::Comando_Milhar_Click, &Ordel::ImageMilhar_MouseDown},
-    {Rod::Centena, 40, &Ordel::Comando_Centena_Click, &Ordel::ImageCentena_MouseDown},
-    {Rod::Dezena, 70, &Ordel::Comando_Dezena_Click, &Ordel::ImageDezena_MouseDown},
-    {Rod::Unidade, 60, &Ordel::Comando_Unidade_Click, &Ordel::ImageUnidade_MouseDown},
-};
-
-// Past the capacity only the count rises; presses bring it back down to the
-// capacity with every bead still showing, and only then hide beads. Presses
-// come with any button (1 left, 2 right, 4 middle), modifiers (1 Shift,
-// 2 Ctrl, 4 Alt) and position, none of which matters.
-TEST(Rods, fillPastTheirCapacityAndGiveBeadsBackOneAPress) {
-    const int presses[][4] = {{1, 0, 0, 0}, {2, 0, 5, 5}, {4, 1, 130, 250}, {1, 2, -1, 9},
-                              {2, 7, 0, 0}, {3, 4, 1, 1}, {0, 0, 0, 0}};
-    for (const RodCase& r : kRodCases) {
-        SCOPED_TRACE(info(r.rod).letter);
+// From a board with the given counts, the events (see kEvents), and then what
+// a view was told and the counts. Only real changes are told: a bead shown or
+// hidden, a count that rose or fell, a box or a label that changed. Indice, the
+// clearing's bead place, is 0 until the first clearing and 71 after it.
+TEST(Frame, countsBeadsAndMarkerChangeByTheRulesAndAViewIsToldOfEachChange) {
+    const std::tuple<std::array<int, 4>, const char*, std::string> cases[] = {
+        // Past the capacity only the count rises; presses bring it back to the
+        // capacity with every bead still shown, and only then hide beads. The
+        // marker names the rod while its bead comes off, and is blank after.
+        {{19, 5, 5, 5}, "MMmmm", "M20 #M[] #M[] #M[M] M20 #M[M] M19 #M[M] | 18/5/5/5"},
+        {{5, 39, 5, 5}, "CCccc", "C40 #C[] #C[] #C[C] C40 #C[C] C39 #C[C] | 5/38/5/5"},
+        {{5, 5, 69, 5}, "DDddd", "D70 #D[] #D[] #D[D] D70 #D[D] D69 #D[D] | 5/5/68/5"},
+        {{5, 5, 5, 59}, "UUuuu", "U60 #U[] #U[] #U[U] U60 #U[U] U59 #U[U] | 5/5/5/58"},
+        // "Desfazer" with no rod marked and a press on an empty rod remove
+        // nothing; a check writes the counts into the boxes, once.
+        {{0, 0, 0, 0}, "MUUzc??", "M1 #M[] U1 #U[] U2 #U[] boxU boxD boxC boxM | 1/0/0/2"},
+        // The clearing walks bead places 1 to 70, units first, then the boxes,
+        // then the counts, and keeps the marker.
+        {{1, 0, 0, 2},
+         "u?L",
+         "U2 #U[U] boxU boxD boxC boxM U1 M1 boxU boxD boxC boxM #U[ ] #M[ ] | 0/0/0/0"},
+        // A count at the largest int stays there.
+        {{0, 0, 0, INT_MAX - 1}, "UU", "#U[] | 0/0/0/2147483647"},
+        // "Avançado" shows the operation menu and the arithmetic and sets 3 + 7;
+        // Numero2, which shows 7 already, is not told.
+        {{0, 0, 0, 0},
+         "A",
+         "Legenda menu Label2 Numero1 Símbolo Numero1 Resultado Símbolo | 0/0/0/0"},
+    };
+    for (const auto& [counts, events, told] : cases) {
         Harness h;
-        h.start();
-        h.board(5, 5, 5, 5);
-        for (int i = 5; i < r.capacity + 3; ++i)
-            (h.ordel.*r.add)();
-        EXPECT_EQ(h.count(r.rod), r.capacity + 3);
-        EXPECT_EQ(h.ordel.frame().countText(r.rod), std::to_string(r.capacity + 3));
-        EXPECT_TRUE(beadsMatchCounts(h.ordel.frame()));
-        for (int i = 0; i < 7; ++i) {
-            (h.ordel.*r.press)(presses[i][0], presses[i][1], presses[i][2], presses[i][3]);
-            EXPECT_EQ(h.count(r.rod), r.capacity + 2 - i);
-            EXPECT_EQ(h.ordel.frame().beadVisible(r.rod, r.capacity), i < 3) << "press " << i;
-            EXPECT_TRUE(beadsMatchCounts(h.ordel.frame()));
-            EXPECT_EQ(h.ordel.HasteMarcada(), " ");
-        }
-        for (const RodCase& other : kRodCases) {
-            if (other.rod != r.rod) {
-                EXPECT_EQ(h.count(other.rod), 5);
-            }
-        }
+        h.board(counts);
+        h.told.clear();
+        h.play(events);
+        EXPECT_EQ(h.told + "| " + h.rods(), told) << events;
+        EXPECT_STREQ(brokenRule(h.ordel), nullptr) << events;
+        EXPECT_EQ(h.ordel.Indice(), 71);
+        EXPECT_EQ(Ordel(h, h).Indice(), 0);
     }
 }
 
-TEST(Rods, anEmptyRodAndTheMenuItemRemoveNothing) {
-    Harness h;
-    h.start();
-    EXPECT_EQ(h.ordel.HasteMarcada(), "");
-    h.board(2, 0, 70, 61);
-    h.ordel.MNuDesfazer_Click(); // nothing marked: the menu never marks a rod
-    h.ordel.ImageCentena_MouseDown(1, 0, 0, 0);
-    h.ordel.MNuDesfazer_Click();
-    EXPECT_EQ(h.ordel.HasteMarcada(), " ");
-    EXPECT_EQ(h.counts(), (std::array{2, 0, 70, 61}));
-    EXPECT_TRUE(beadsMatchCounts(h.ordel.frame()));
-}
-
-TEST(Rods, aCountAtTheLargestIntStaysThereInsteadOfOverflowing) {
-    Harness h;
-    h.start();
-    h.ordel.setCount(Rod::Unidade, std::numeric_limits<int>::max() - 1);
-    h.board(0, 0, 0, 2);
-    EXPECT_EQ(h.count(Rod::Unidade), std::numeric_limits<int>::max());
-    EXPECT_TRUE(beadsMatchCounts(h.ordel.frame()));
-}
-
-TEST(Rods, theClearingHidesEveryBeadEmptiesTheBoxesAndKeepsTheMarker) {
-    Harness h;
-    h.start();
-    h.board(21, 41, 71, 61);
-    h.ordel.Cmd_Corrigir_Click(); // fills the boxes
-    h.ordel.ImageDezena_MouseDown(1, 0, 0, 0);
-    h.ordel.LimpaCampo();
-    for (Rod rod : kAllRods) {
-        EXPECT_EQ(h.ordel.frame().countText(rod), "0");
-        EXPECT_EQ(h.ordel.frame().answer(rod), "");
-    }
-    EXPECT_TRUE(beadsMatchCounts(h.ordel.frame()));
-    EXPECT_EQ(h.ordel.HasteMarcada(), " ");
-}
-
-} // namespace
 } // namespace ordel::test

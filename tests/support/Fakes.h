@@ -1,115 +1,87 @@
 #pragma once
 
-#include "exercises/MessageBox.h"
-#include "exercises/Ordel.h"
-#include "exercises/RandomSource.h"
+#include "support/Play.h"
 
 #include <gtest/gtest.h>
 
-#include <array>
 #include <deque>
-#include <functional>
-#include <random>
+#include <stdexcept>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace ordel::test {
 
-// Hands out the values a test queues, in order; once they run out it goes on
-// with a fixed-seed generator, so long runs stay reproducible.
-class ScriptedRandom : public RandomSource {
-public:
-    void queue(std::initializer_list<int> values) { values_.insert(values_.end(), values); }
-    [[nodiscard]] std::size_t pending() const { return values_.size(); }
+// clang-format off
+inline constexpr const char* kLabelNames[] = {"Legenda", "Numero1", "Numero2", "Símbolo", "Resultado", "Label2"};
+// clang-format on
+
+// The program, started with the pair (3, 7), with this as its random source,
+// its message box and its observer. The source hands out the values a test
+// queues, then 1s.
+struct Harness : RandomSource, MessageBox, StateObserver {
+    Ordel ordel{*this, *this};
+    std::deque<int> queued{3, 7};
+    int draws = 0, reseeds = 0;
+    std::vector<std::string> texts; // the messages shown
+    // What a view is told, in order: "U3" for bead 3 of the units rod, "boxU"
+    // for its answer box, "#U[U]" for its count with the marker at the time in
+    // brackets, a label's name, "menu" for the operation menu.
+    std::string told;
+
+    Harness() {
+        ordel.setObserver(this);
+        ordel.Form_Load();
+    }
+    static std::string letter(Rod rod) { return {"MCDU"[index(rod)]}; }
+    void tell(const std::string& event) { told += event + " "; }
+    void beadChanged(Rod rod, int bead) override { tell(letter(rod) + std::to_string(bead)); }
+    void answerChanged(Rod rod) override { tell("box" + letter(rod)); }
+    void countChanged(Rod r) override { tell("#" + letter(r) + "[" + ordel.HasteMarcada() + "]"); }
+    void labelChanged(LabelId id) override { tell(kLabelNames[static_cast<int>(id)]); }
+    void operationMenuChanged() override { tell("menu"); }
     void reseed() override { ++reseeds; }
     int uniform(int k) override {
-        ranges.push_back(k);
-        if (values_.empty())
-            return std::uniform_int_distribution<int>(1, k)(fallback_);
-        const int value = values_.front();
-        values_.pop_front();
+        if (++draws > 1000) // a redraw loop that does not end: fail rather than hang
+            throw std::runtime_error("endless draws");
+        if (queued.empty())
+            return 1; // every redraw loop ends on it
+        const int value = queued.front();
+        queued.pop_front();
         EXPECT_TRUE(value >= 1 && value <= k) << value << " queued for a draw from 1.." << k;
         return value;
     }
-    int reseeds = 0;
-    std::vector<int> ranges; // the k of every value drawn
-
-private:
-    std::deque<int> values_;
-    SplitMix64 fallback_{1};
-};
-
-class RecordingMessageBox : public MessageBox {
-public:
     void show(std::string_view text, std::string_view title, MessageIcon icon) override {
         texts.emplace_back(text);
-        EXPECT_EQ(title, "Ordel");
-        EXPECT_EQ(icon, MessageIcon::None);
-        if (onShow)
-            onShow();
+        EXPECT_TRUE(title == "Ordel" && icon == MessageIcon::None);
     }
-    std::vector<std::string> texts;
-    std::function<void()> onShow; // runs while the box is "open"
-};
 
-inline constexpr std::string_view kCorrect = "Muito bem, você acertou !!!";
-inline constexpr std::string_view kWrong = "Tente Novamente !!!";
-
-// The four place-value modes' handlers, short for the tests' tables.
-constexpr auto U = &Ordel::MnUnidade_Click;
-constexpr auto D = &Ordel::mnuDezena_Click;
-constexpr auto C = &Ordel::MNucentena_Click;
-constexpr auto M = &Ordel::MnuMilhar_Click;
-
-// A program with a scripted random source and a recording message box.
-struct Harness {
-    ScriptedRandom random;
-    RecordingMessageBox messages;
-    Ordel ordel{random, messages};
-
-    // Start-up whose first draw is the pair (v1, v2).
-    void start(int v1 = 3, int v2 = 7) {
-        random.queue({v1, v2});
-        ordel.Form_Load();
+    // Plays the events (see kEvents), after queueing the values for the draws.
+    void play(std::string_view events, const std::vector<int>& values = {}) {
+        queued.insert(queued.end(), values.begin(), values.end());
+        for (std::size_t i = 0; i < events.size(); ++i)
+            ordel::play(ordel, events[i], static_cast<int>(i));
     }
-    // Draws the pair (v1, v2) in a mode.
-    void draw(void (Ordel::*mode)(), int v1, int v2) {
-        random.queue({v1, v2});
-        (ordel.*mode)();
+    // Thousands, hundreds, tens and units on the rods.
+    void board(std::array<int, 4> counts) {
+        for (std::size_t i = 0; i < 4; ++i)
+            ordel.setCount(kAllRods[i], counts[i]);
     }
-    // Adds beads by clicks on the add buttons, thousands first.
-    void board(int m, int c, int d, int u) {
-        for (int i = 0; i < m; ++i)
-            ordel.Comando_Milhar_Click();
-        for (int i = 0; i < c; ++i)
-            ordel.Comando_Centena_Click();
-        for (int i = 0; i < d; ++i)
-            ordel.Comando_Dezena_Click();
-        for (int i = 0; i < u; ++i)
-            ordel.Comando_Unidade_Click();
-    }
-    [[nodiscard]] std::string line() const {
-        return caption(LabelId::Numero1) + caption(LabelId::Símbolo) + caption(LabelId::Numero2) +
-               "=" + caption(LabelId::Resultado);
+    // The counts, or the answer boxes, thousands first: "0/3/5/12".
+    [[nodiscard]] std::string rods(bool boxes = false) const {
+        std::string text;
+        for (Rod rod : kAllRods)
+            text += (rod == Rod::Milhar ? "" : "/") +
+                    (boxes ? ordel.frame().answer(rod) : ordel.frame().countText(rod));
+        return text;
     }
     [[nodiscard]] const std::string& caption(LabelId id) const { return ordel.label(id).caption; }
-    [[nodiscard]] int count(Rod rod) const { return ordel.frame().count(rod); }
-    [[nodiscard]] std::array<int, 4> counts() const {
-        return {count(Rod::Milhar), count(Rod::Centena), count(Rod::Dezena), count(Rod::Unidade)};
+    // Level, mode, the exercise's line and the counts: "Avançado Milhar 9-2=7 0/0/0/0".
+    [[nodiscard]] std::string view() const {
+        return caption(LabelId::Legenda) + " " + ordel.Casa() + " " + caption(LabelId::Numero1) +
+               caption(LabelId::Símbolo) + caption(LabelId::Numero2) + caption(LabelId::Label2) +
+               caption(LabelId::Resultado) + " " + rods();
     }
 };
-
-// Beads 1 to min(count, capacity) of every rod visible, the rest hidden.
-inline ::testing::AssertionResult beadsMatchCounts(const CountingFrame& frame) {
-    for (Rod rod : kAllRods) {
-        const int shown = std::min(frame.count(rod), info(rod).capacity);
-        for (int bead = 0; bead <= info(rod).capacity + 1; ++bead) {
-            if (frame.beadVisible(rod, bead) != (bead >= 1 && bead <= shown))
-                return ::testing::AssertionFailure() << "rod " << info(rod).letter << " bead "
-                                                     << bead << " at count " << frame.count(rod);
-        }
-    }
-    return ::testing::AssertionSuccess();
-}
 
 } // namespace ordel::test
