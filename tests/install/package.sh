@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Builds the Debian package with scripts/package, checks its fields and its
+# Has the freedesktop tools judge the desktop entry and the AppStream file,
+# builds the Debian package with scripts/package, checks its fields and its
 # contents, has lintian judge it, installs and removes it with dpkg in a
 # scratch root, and runs the program as installed.
 #   package.sh SOURCE_DIR WORK_DIR APP_ID VERSION
@@ -16,13 +17,16 @@ fail() {
 # Runs a step quietly, showing its output only when it fails.
 quiet() { "$@" >"$work/step.log" 2>&1 || { cat "$work/step.log" >&2; fail "$*"; }; }
 
+# Warnings and hints fail too; the AppStream file's pedantic notes pass.
+said=$(desktop-file-validate "$src/assets/$id.desktop" 2>&1) && [ -z "$said" ] || fail "$said"
+quiet appstreamcli validate --no-net --pedantic "$src/assets/$id.metainfo.xml"
 quiet "$src/scripts/package" "$work/build" "$out"
 deb=$(echo "$out"/*.deb)
 [ -f "$deb" ] || fail "expected one package in $out, found: $deb"
 [ "$(dpkg-deb --field "$deb" Version)" = "$version" ] || fail "Version is not $version"
-depends=$(dpkg-deb --field "$deb" Depends)
+depends=", $(dpkg-deb --field "$deb" Depends),"
 for pkg in libqt6core6 libqt6gui6 libqt6widgets6 qt6-qpa-plugins; do
-    grep -Eq "(^|, )$pkg( |,|$)" <<<"$depends" || fail "Depends lacks $pkg: $depends"
+    [[ $depends =~ ", $pkg"[\ ,] ]] || fail "Depends lacks $pkg: $depends"
 done
 # Debian's checker: any error or warning fails, its notes pass.
 quiet lintian --fail-on error,warning "$deb"
