@@ -38,6 +38,7 @@ TEST(Frame, countsBeadsAndMarkerChangeByTheRulesAndAViewIsToldOfEachChange) {
         Harness h;
         h.board(counts);
         h.told.clear();
+        h.board(counts); // nothing changes, so nothing is told
         h.play(events);
         EXPECT_EQ(h.told + "| " + h.rods(), told) << events;
         EXPECT_STREQ(brokenRule(h.ordel), nullptr) << events;
