@@ -10,10 +10,7 @@ src=$1 work=$2 id=$3 version=$4
 out=$work/out sys=$work/sys
 rm -rf "$out" "$sys"
 mkdir -p "$out" "$sys/var/lib/dpkg"
-fail() {
-    echo "FAIL: $*" >&2
-    exit 1
-}
+fail() { echo "FAIL: $*" >&2 && exit 1; }
 # Runs a step quietly, showing its output only when it fails.
 quiet() { "$@" >"$work/step.log" 2>&1 || { cat "$work/step.log" >&2; fail "$*"; }; }
 
@@ -22,8 +19,7 @@ said=$(desktop-file-validate "$src/assets/$id.desktop" 2>&1) && [ -z "$said" ] |
 quiet appstreamcli validate --no-net --pedantic "$src/assets/$id.metainfo.xml"
 quiet "$src/scripts/package" "$work/build" "$out"
 deb=$(echo "$out"/*.deb)
-[ -f "$deb" ] || fail "expected one package in $out, found: $deb"
-[ "$(dpkg-deb --field "$deb" Version)" = "$version" ] || fail "Version is not $version"
+[ "$(dpkg-deb --field "$deb" Version)" = "$version" ] || fail "$deb is not at version $version"
 depends=", $(dpkg-deb --field "$deb" Depends),"
 for pkg in libqt6core6 libqt6gui6 libqt6widgets6 qt6-qpa-plugins; do
     [[ $depends =~ ", $pkg"[\ ,] ]] || fail "Depends lacks $pkg: $depends"
@@ -60,10 +56,8 @@ quiet appstreamcli validate-tree --no-net "$sys"
 # mount namespace, must start and keep running; it looks for its help in the
 # folder the package fills.
 grep -q /usr/share/ordel "$sys/usr/bin/ordel" || fail "the program does not look in /usr/share/ordel"
-ns=(unshare --mount)
-[ "$(id -u)" -eq 0 ] || ns=(unshare --map-root-user --mount)
 status=0
-QT_QPA_PLATFORM=offscreen ORDEL_ROOT=$sys timeout 5 "${ns[@]}" sh -ec '
+QT_QPA_PLATFORM=offscreen ORDEL_ROOT=$sys timeout 5 unshare --map-root-user --mount sh -ec '
     mount -t overlay ordel-root -o "lowerdir=$ORDEL_ROOT/usr:/usr" /usr
     exec /usr/bin/ordel' || status=$?
 [ "$status" -eq 124 ] || fail "the installed program ended with $status instead of running"
