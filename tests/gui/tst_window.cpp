@@ -258,6 +258,11 @@ private slots:
             QCOMPARE(place, QRect(twips.topLeft() / 15, twips.size() / 15));
             QVERIFY(colour == 0 || image.pixel(place.topLeft() + QPoint(6, 20)) == colour);
         }
+        // The level is written in the palette's highlight colour.
+        const QImage level = w("Legenda")->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        const auto* text = reinterpret_cast<const QRgb*>(level.constBits());
+        QVERIFY(std::count(text, text + level.width() * level.height(),
+                           QApplication::palette().color(QPalette::Highlight).rgb()) > 20);
         // The window's background follows the palette; the answer boxes take
         // the groove colour of a scroll bar as it is drawn now.
         QCOMPARE(image.pixelColor(5, 300), palette.color(QPalette::Button));
