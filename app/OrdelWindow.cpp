@@ -169,7 +169,7 @@ void OrdelWindow::createControls() {
     connect(check, &QPushButton::clicked, this, [this] { core_.Cmd_Corrigir_Click(); });
 
     for (const RodLook& r : kRodLooks) {
-        auto* area = new PressArea(client);
+        auto* area = new PressArea(core_.frame(), r.rod, client);
         area->setObjectName(fromUtf8(r.area.name));
         area->setGeometry(pixels(r.area.place));
         area->setAccessibleName(fromUtf8({"Haste ", r.spoken}));
@@ -341,9 +341,8 @@ void OrdelWindow::showState() {
 // Each rod's press area, beads and add button tell screen readers the rod's
 // bead count.
 void OrdelWindow::countChanged(ordel::Rod rod) {
-    const int n = core_.frame().count(rod);
-    areas_[index(rod)]->setCount(n);
-    const QString count = beadCount(n);
+    areas_[index(rod)]->countChanged();
+    const QString count = beadCount(core_.frame().count(rod));
     describe(areas_[index(rod)],
              count + QStringLiteral("; um clique nesta haste tira a última conta"));
     describe(beads_[index(rod)], count);

@@ -1,6 +1,7 @@
 #include "PressArea.h"
 
 #include "WindowLayout.h"
+#include "board/CountingFrame.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -69,17 +70,19 @@ QAccessibleInterface* accessibleAreas(const QString& /*className*/, QObject* obj
 
 } // namespace
 
-PressArea::PressArea(QWidget* parent) : QWidget(parent) {
+PressArea::PressArea(const ordel::CountingFrame& frame, ordel::Rod rod, QWidget* parent)
+    : QWidget(parent), frame_(frame), rod_(rod) {
     // Before anything asks for an area's interface, which Qt keeps.
     static const bool installed = (QAccessible::installFactory(accessibleAreas), true);
     Q_UNUSED(installed);
 }
 
-void PressArea::setCount(int count) {
-    if (count == count_)
-        return;
-    count_ = count;
-    QAccessibleValueChangeEvent event(this, count);
+int PressArea::count() const {
+    return frame_.count(rod_);
+}
+
+void PressArea::countChanged() {
+    QAccessibleValueChangeEvent event(this, count());
     QAccessible::updateAccessibility(&event);
 }
 

@@ -1,6 +1,12 @@
 #pragma once
 
+#include "board/Rods.h"
+
 #include <QWidget>
+
+namespace ordel {
+class CountingFrame;
+}
 
 // A rod's press area: draws nothing and reports every mouse-button press on
 // it, whichever the button, the modifier keys and the place. Screen readers
@@ -10,12 +16,12 @@ class PressArea : public QWidget {
     Q_OBJECT
 
 public:
-    explicit PressArea(QWidget* parent = nullptr);
+    PressArea(const ordel::CountingFrame& frame, ordel::Rod rod, QWidget* parent = nullptr);
 
-    // The rod's bead count, as screen readers read it; they are told of each
-    // change.
-    void setCount(int count);
-    [[nodiscard]] int count() const { return count_; }
+    // The rod's bead count, as screen readers read it. countChanged() tells
+    // them of a change.
+    [[nodiscard]] int count() const;
+    void countChanged();
 
     // A press without the mouse (a key, or a screen reader's action), reported
     // as a left-button press with no modifier at the area's corner.
@@ -31,5 +37,6 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
-    int count_ = 0;
+    const ordel::CountingFrame& frame_;
+    ordel::Rod rod_;
 };
