@@ -1,30 +1,14 @@
 #include "CaptionLabel.h"
 
+#include "Spoken.h"
 #include "WindowLayout.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
 
-#include <utility>
-
 using ordel::layout::Anchor;
 
 namespace {
-
-// The word a screen reader should say for a sign: "x" and ":" would be read
-// as a letter and a punctuation mark. Anything else is read as it stands.
-QString spokenSign(const QString& caption) {
-    static const std::pair<QStringView, QStringView> kWords[] = {{u"+", u"mais"},
-                                                                 {u"-", u"menos"},
-                                                                 {u"x", u"vezes"},
-                                                                 {u":", u"dividido por"},
-                                                                 {u"=", u"igual"}};
-    for (const auto& [sign, word] : kWords) {
-        if (caption == sign)
-            return word.toString();
-    }
-    return {};
-}
 
 // What a screen reader learns of a label kept from it: no text at all, and
 // that it cannot be seen.
@@ -59,7 +43,7 @@ CaptionLabel::CaptionLabel(const ordel::layout::LabelLook& look, const QString& 
     }
     setAccessibleDescription(
         QString::fromUtf8(look.description.data(), qsizetype(look.description.size())));
-    setAccessibleName(spokenSign(caption));
+    setAccessibleName(spoken::signWord(caption));
     setFont(ordel::layout::windowFont(ordel::layout::kLabelPoints));
     setTextFormat(Qt::PlainText);
     setWordWrap(false);
@@ -101,7 +85,7 @@ void CaptionLabel::setCaption(const QString& caption) {
         return;
     // The name first: Qt tells screen readers of the new text only while the
     // label has no name of its own.
-    const QString spoken = spokenSign(caption); // empty: the caption is read
+    const QString spoken = spoken::signWord(caption); // empty: the caption is read
     if (spoken != accessibleName())
         setAccessibleName(spoken);
     setText(caption);

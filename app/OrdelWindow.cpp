@@ -1,12 +1,14 @@
 #include "OrdelWindow.h"
 
 #include "AboutText.h"
+#include "AtSpiRepair.h"
 #include "BeadArray.h"
 #include "CaptionLabel.h"
 #include "FrameLines.h"
 #include "HelpViewer.h"
 #include "PressArea.h"
 #include "QtMessageBox.h"
+#include "Spoken.h"
 #include "WindowLayout.h"
 #include "exercises/Texts.h"
 
@@ -58,11 +60,6 @@ QString fromUtf8(std::initializer_list<std::string_view> pieces) {
 void describe(QWidget* control, const QString& description) {
     if (control->accessibleDescription() != description)
         control->setAccessibleDescription(description);
-}
-
-// A rod's bead count as screen readers hear it.
-QString beadCount(int count) {
-    return count == 1 ? QStringLiteral("1 conta") : QStringLiteral("%1 contas").arg(count);
 }
 
 // The colour of a scroll bar's groove as the running style paints it: the
@@ -131,6 +128,7 @@ OrdelWindow::OrdelWindow(ordel::RandomSource* random, ordel::MessageBox* message
     setObjectName(QStringLiteral("Ordel"));
     setWindowTitle(fromUtf8(ordel::texts::kProgramTitle));
     setWindowIcon(programIcon());
+    installAtSpiRepair();
 
     createControls();
     createMenus();
@@ -142,6 +140,7 @@ OrdelWindow::OrdelWindow(ordel::RandomSource* random, ordel::MessageBox* message
     // The load event: before the window is first shown.
     core_.setObserver(this);
     core_.Form_Load();
+    tellExercise();
 }
 
 OrdelWindow::~OrdelWindow() {
@@ -166,7 +165,10 @@ void OrdelWindow::createControls() {
     check->setGeometry(pixels(kCheck));
     check->setAutoDefault(false);
     check->setAccessibleDescription(fromUtf8(kCheckDescription));
-    connect(check, &QPushButton::clicked, this, [this] { core_.Cmd_Corrigir_Click(); });
+    connect(check, &QPushButton::clicked, this, [this] {
+        core_.Cmd_Corrigir_Click();
+        tellExercise();
+    });
 
     for (const RodLook& r : kRodLooks) {
         auto* area = new PressArea(core_.frame(), r.rod, client);
@@ -296,10 +298,12 @@ void OrdelWindow::createMenus() {
         } else {
             action = parentMenu->addAction(caption);
             connect(action, &QAction::triggered, this, [this, &e] {
-                if (e.core != nullptr)
+                if (e.core != nullptr) {
                     (core_.*e.core)();
-                else
+                    tellExercise();
+                } else {
                     (this->*e.own)();
+                }
             });
         }
         action->setObjectName(name);
@@ -342,7 +346,7 @@ void OrdelWindow::showState() {
 // bead count.
 void OrdelWindow::countChanged(ordel::Rod rod) {
     areas_[index(rod)]->countChanged();
-    const QString count = beadCount(core_.frame().count(rod));
+    const QString count = spoken::beadCount(core_.frame().count(rod));
     describe(areas_[index(rod)],
              count + QStringLiteral("; um clique nesta haste tira a última conta"));
     describe(beads_[index(rod)], count);
@@ -374,6 +378,16 @@ void OrdelWindow::labelChanged(ordel::LabelId id) {
                      ? QStringLiteral("Número a formar com as contas")
                      : fromUtf8(look(ordel::LabelId::Numero2).description));
     }
+}
+
+// Screen readers read the window's name on entering it and when asked for
+// its title, and speak it again when it changes: it tells the exercise. It is
+// set once a handler has run to the end, so that a new exercise is told once,
+// as it stands, not piece by piece while its labels change.
+void OrdelWindow::tellExercise() {
+    const QString name = spoken::exercise(core_);
+    if (name != accessibleName())
+        setAccessibleName(name);
 }
 
 void OrdelWindow::operationMenuChanged() {

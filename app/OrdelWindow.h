@@ -56,6 +56,7 @@ private:
     void createMenus();
     void showState();
     void paintAnswerBoxes();
+    void tellExercise();
 
     void beadChanged(ordel::Rod rod, int bead) override;
     void answerChanged(ordel::Rod rod) override;
