@@ -76,7 +76,7 @@ void drawShape(QPainter& painter, BeadShape shape, const QRectF& r) {
 BeadArray::BeadArray(const ordel::CountingFrame& frame, const ordel::layout::RodLook& look,
                      QWidget* parent)
     : QWidget(parent), frame_(frame), look_(look) {
-    setObjectName(QString::fromUtf8(look.beads.name.data(), qsizetype(look.beads.name.size())));
+    setObjectName(QString::fromUtf8(look.beads.name));
     // A press on a bead is a press on the rod's area beneath it.
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setGeometry(gridRect(look));

@@ -9,9 +9,7 @@ enum class Anchor;
 
 // A label that sizes itself to its caption, on one line, and keeps the point
 // its text is aligned to where it was at creation: the left edge, the centre
-// or the right edge. Screen readers read its caption, a sign as its word
-// ("mais" for "+"), with the description its look gives; a label with none is
-// kept from them altogether.
+// or the right edge.
 class CaptionLabel : public QLabel {
     Q_OBJECT
 
@@ -21,13 +19,10 @@ public:
 
     void setCaption(const QString& caption);
 
-    [[nodiscard]] bool keptFromReaders() const { return keptFromReaders_; }
-
 private:
     [[nodiscard]] QSize captionSize() const;
     void fit();
 
     ordel::layout::Anchor anchor_;
     int anchorX_ = 0; // in pixels of the client area
-    bool keptFromReaders_ = false;
 };

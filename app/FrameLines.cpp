@@ -20,8 +20,7 @@ QRect linesRect() {
 } // namespace
 
 FrameLines::FrameLines(QWidget* parent) : QWidget(parent) {
-    setObjectName(QString::fromUtf8(ordel::layout::kLinesName.data(),
-                                    qsizetype(ordel::layout::kLinesName.size())));
+    setObjectName(QString::fromUtf8(ordel::layout::kLinesName));
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setGeometry(linesRect());
 }

@@ -16,6 +16,7 @@ class BeadArray;
 class CaptionLabel;
 class PressArea;
 class QLineEdit;
+class QAction;
 class QMenu;
 class QPushButton;
 class QtMessageBox;
@@ -56,7 +57,15 @@ private:
     void createMenus();
     void showState();
     void paintAnswerBoxes();
-    void tellExercise();
+    void run(void (ordel::Ordel::*handler)());
+
+    // The menu tree's builders, each naming its entry as the handlers do.
+    static QMenu* addMenu(QWidget* parent, const char* name, const char* caption);
+    QAction* addItem(QMenu* menu, const char* name, const char* caption,
+                     void (ordel::Ordel::*handler)());
+    QAction* addItem(QMenu* menu, const char* name, const char* caption,
+                     void (OrdelWindow::*command)());
+    static void addSeparator(QMenu* menu, const char* name);
 
     void beadChanged(ordel::Rod rod, int bead) override;
     void answerChanged(ordel::Rod rod) override;

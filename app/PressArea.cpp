@@ -3,11 +3,7 @@
 #include "WindowLayout.h"
 #include "board/CountingFrame.h"
 
-#include <QAccessible>
-#include <QAccessibleWidget>
 #include <QMouseEvent>
-
-#include <climits>
 
 namespace {
 
@@ -30,60 +26,13 @@ int shiftCode(Qt::KeyboardModifiers modifiers) {
            (modifiers.testFlag(Qt::AltModifier) ? 4 : 0);
 }
 
-// What assistive technology sees of a press area: a button with the standard
-// press action and the rod's bead count as its value, which only the pupil's
-// beads change.
-class AccessibleArea : public QAccessibleWidget, public QAccessibleValueInterface {
-public:
-    explicit AccessibleArea(PressArea* area) : QAccessibleWidget(area, QAccessible::Button) {}
-
-    void* interface_cast(QAccessible::InterfaceType type) override {
-        if (type == QAccessible::ValueInterface)
-            return static_cast<QAccessibleValueInterface*>(this);
-        return QAccessibleWidget::interface_cast(type);
-    }
-
-    [[nodiscard]] QStringList actionNames() const override {
-        return QStringList(pressAction()) + QAccessibleWidget::actionNames();
-    }
-    void doAction(const QString& actionName) override {
-        if (actionName == pressAction())
-            area()->press();
-        else
-            QAccessibleWidget::doAction(actionName);
-    }
-
-    [[nodiscard]] QVariant currentValue() const override { return area()->count(); }
-    void setCurrentValue(const QVariant& /*value*/) override {}
-    [[nodiscard]] QVariant maximumValue() const override { return INT_MAX; }
-    [[nodiscard]] QVariant minimumValue() const override { return 0; }
-    [[nodiscard]] QVariant minimumStepSize() const override { return 1; }
-
-private:
-    [[nodiscard]] PressArea* area() const { return static_cast<PressArea*>(widget()); }
-};
-
-QAccessibleInterface* accessibleAreas(const QString& /*className*/, QObject* object) {
-    auto* area = qobject_cast<PressArea*>(object);
-    return area != nullptr ? new AccessibleArea(area) : nullptr;
-}
-
 } // namespace
 
 PressArea::PressArea(const ordel::CountingFrame& frame, ordel::Rod rod, QWidget* parent)
-    : QWidget(parent), frame_(frame), rod_(rod) {
-    // Before anything asks for an area's interface, which Qt keeps.
-    static const bool installed = (QAccessible::installFactory(accessibleAreas), true);
-    Q_UNUSED(installed);
-}
+    : QWidget(parent), frame_(frame), rod_(rod) {}
 
 int PressArea::count() const {
     return frame_.count(rod_);
-}
-
-void PressArea::countChanged() {
-    QAccessibleValueChangeEvent event(this, count());
-    QAccessible::updateAccessibility(&event);
 }
 
 void PressArea::press() {

@@ -9,19 +9,15 @@ class CountingFrame;
 }
 
 // A rod's press area: draws nothing and reports every mouse-button press on
-// it, whichever the button, the modifier keys and the place. Screen readers
-// see it as a button whose value is the rod's bead count and whose "Press"
-// action takes a bead off, as a mouse press does.
+// it, whichever the button, the modifier keys and the place.
 class PressArea : public QWidget {
     Q_OBJECT
 
 public:
     PressArea(const ordel::CountingFrame& frame, ordel::Rod rod, QWidget* parent = nullptr);
 
-    // The rod's bead count, as screen readers read it. countChanged() tells
-    // them of a change.
+    // The rod's bead count.
     [[nodiscard]] int count() const;
-    void countChanged();
 
     // A press without the mouse (a key, or a screen reader's action), reported
     // as a left-button press with no modifier at the area's corner.

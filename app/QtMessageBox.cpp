@@ -2,20 +2,12 @@
 
 #include <QMessageBox>
 
-namespace {
-
-QString fromUtf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
-
-} // namespace
-
 void QtMessageBox::show(std::string_view text, std::string_view title, ordel::MessageIcon icon) {
     QMessageBox box(parent_);
     box.setObjectName(QStringLiteral("OrdelMessageBox"));
-    box.setWindowTitle(fromUtf8(title));
+    box.setWindowTitle(QString::fromUtf8(title));
     box.setTextFormat(Qt::PlainText);
-    box.setText(fromUtf8(text));
+    box.setText(QString::fromUtf8(text));
     box.setIcon(icon == ordel::MessageIcon::Information ? QMessageBox::Information
                                                         : QMessageBox::NoIcon);
     box.setStandardButtons(QMessageBox::Ok);

@@ -4,7 +4,6 @@
 #include "exercises/Ordel.h"
 
 #include <QColor>
-#include <QFont>
 #include <QLine>
 #include <QPalette>
 #include <QRect>
@@ -49,10 +48,6 @@ inline QColor colour(Rgb c) {
     return {c.red, c.green, c.blue};
 }
 
-// All text on the window is bold "MS Sans Serif", or a common sans-serif face
-// where that one is missing, at the given size in points.
-QFont windowFont(double points);
-
 enum class BeadShape {
     Ellipse,   // filling its box
     Square,    // of a given side, centred in its box
@@ -80,13 +75,13 @@ struct BeadsLook {
     int columnStep; // from one column to the next
     int firstTop;   // top of row 0
     int rowStep;    // from one row to the next
-    int gapRow;     // rows from this one on stand gapExtra further down
-    int gapExtra;
-    int width; // of each bead's box
+    int width;      // of each bead's box
     int height;
     BeadShape shape;
-    int squareSide; // for BeadShape::Square only
     Qt::BrushStyle hatch;
+    int squareSide = 0; // for BeadShape::Square only
+    int gapRow = 0;     // rows from this one on stand gapExtra further down
+    int gapExtra = 0;
 };
 
 struct AnswerLook {
@@ -101,8 +96,6 @@ struct RodLook {
     PressAreaLook area;
     BeadsLook beads;
     AnswerLook answer;
-    // The rod as screen readers hear it named, as in "Haste das unidades".
-    std::string_view spoken;
 };
 
 // Shared by the four add buttons and by the four answer boxes.
@@ -120,34 +113,87 @@ inline constexpr double kAnswerPoints = 24;
 // apart except 840 between the third and the fourth. Qt's hatch brushes are
 // the platform's standard 8-pixel patterns; BDiagPattern draws lines rising
 // to the right.
-// clang-format off
 inline constexpr std::array<RodLook, 4> kRodLooks{{
-    {Rod::Milhar, {255, 255, 0},
-     {&Ordel::Comando_Milhar_Click, "Comando_Milhar", "MILHAR", 360},
-     {&Ordel::ImageMilhar_MouseDown, "ImageMilhar", {360, 2400, 2055, 3855}},
-     {"M", 480, 480, 2520, 720, 3, 120, 300, 615, BeadShape::Ellipse, 0, Qt::CrossPattern},
-     {"RespM", 840},
-     "dos milhares"},
-    {Rod::Centena, {0, 192, 0},
-     {&Ordel::Comando_Centena_Click, "Comando_Centena", "CENTENA", 2760},
-     {&Ordel::ImageCentena_MouseDown, "ImageCentena", {2520, 2400, 2415, 3855}},
-     {"C", 2640, 480, 2400, 480, 0, 0, 375, 495, BeadShape::Square, 375, Qt::DiagCrossPattern},
-     {"RespC", 3240},
-     "das centenas"},
-    {Rod::Dezena, {255, 0, 0},
-     {&Ordel::Comando_Dezena_Click, "Comando_Dezena", "DEZENA", 5400},
-     {&Ordel::ImageDezena_MouseDown, "ImageDezena", {5160, 2400, 2535, 3735}},
-     {"D", 5160, 360, 2520, 360, 0, 0, 255, 255, BeadShape::Circle, 0, Qt::CrossPattern},
-     {"RespD", 5760},
-     "das dezenas"},
-    {Rod::Unidade, {0, 0, 255},
-     {&Ordel::Comando_Unidade_Click, "Comando_Unidade", "UNIDADE", 7920},
-     {&Ordel::ImageUnidade_MouseDown, "ImageUnidade", {7800, 2280, 2535, 3975}},
-     {"U", 7920, 240, 2520, 600, 0, 0, 135, 495, BeadShape::Rectangle, 0, Qt::BDiagPattern},
-     {"RespU", 8520},
-     "das unidades"},
+    {.rod = Rod::Milhar,
+     .colour = {255, 255, 0},
+     .button = {.click = &Ordel::Comando_Milhar_Click,
+                .name = "Comando_Milhar",
+                .caption = "MILHAR",
+                .left = 360},
+     .area = {.mouseDown = &Ordel::ImageMilhar_MouseDown,
+              .name = "ImageMilhar",
+              .place = {360, 2400, 2055, 3855}},
+     .beads = {.name = "M",
+               .firstLeft = 480,
+               .columnStep = 480,
+               .firstTop = 2520,
+               .rowStep = 720,
+               .width = 300,
+               .height = 615,
+               .shape = BeadShape::Ellipse,
+               .hatch = Qt::CrossPattern,
+               .gapRow = 3,
+               .gapExtra = 120},
+     .answer = {.name = "RespM", .left = 840}},
+    {.rod = Rod::Centena,
+     .colour = {0, 192, 0},
+     .button = {.click = &Ordel::Comando_Centena_Click,
+                .name = "Comando_Centena",
+                .caption = "CENTENA",
+                .left = 2760},
+     .area = {.mouseDown = &Ordel::ImageCentena_MouseDown,
+              .name = "ImageCentena",
+              .place = {2520, 2400, 2415, 3855}},
+     .beads = {.name = "C",
+               .firstLeft = 2640,
+               .columnStep = 480,
+               .firstTop = 2400,
+               .rowStep = 480,
+               .width = 375,
+               .height = 495,
+               .shape = BeadShape::Square,
+               .hatch = Qt::DiagCrossPattern,
+               .squareSide = 375},
+     .answer = {.name = "RespC", .left = 3240}},
+    {.rod = Rod::Dezena,
+     .colour = {255, 0, 0},
+     .button = {.click = &Ordel::Comando_Dezena_Click,
+                .name = "Comando_Dezena",
+                .caption = "DEZENA",
+                .left = 5400},
+     .area = {.mouseDown = &Ordel::ImageDezena_MouseDown,
+              .name = "ImageDezena",
+              .place = {5160, 2400, 2535, 3735}},
+     .beads = {.name = "D",
+               .firstLeft = 5160,
+               .columnStep = 360,
+               .firstTop = 2520,
+               .rowStep = 360,
+               .width = 255,
+               .height = 255,
+               .shape = BeadShape::Circle,
+               .hatch = Qt::CrossPattern},
+     .answer = {.name = "RespD", .left = 5760}},
+    {.rod = Rod::Unidade,
+     .colour = {0, 0, 255},
+     .button = {.click = &Ordel::Comando_Unidade_Click,
+                .name = "Comando_Unidade",
+                .caption = "UNIDADE",
+                .left = 7920},
+     .area = {.mouseDown = &Ordel::ImageUnidade_MouseDown,
+              .name = "ImageUnidade",
+              .place = {7800, 2280, 2535, 3975}},
+     .beads = {.name = "U",
+               .firstLeft = 7920,
+               .columnStep = 240,
+               .firstTop = 2520,
+               .rowStep = 600,
+               .width = 135,
+               .height = 495,
+               .shape = BeadShape::Rectangle,
+               .hatch = Qt::BDiagPattern},
+     .answer = {.name = "RespU", .left = 8520}},
 }};
-// clang-format on
 
 constexpr const RodLook& look(Rod rod) {
     return kRodLooks[index(rod)];
@@ -183,33 +229,50 @@ struct LabelLook {
     int top;
     Anchor anchor;
     QPalette::ColorRole text;
-    // What screen readers say the label is for; they read its caption as its
-    // name. Empty for a label kept from them.
-    std::string_view description;
 };
 
 inline constexpr double kLabelPoints = 24;
 
 // Qt has no colour role for the desktop; the highlight colour is the
-// scheme's accent and follows it in the same way. Resultado, under the
-// "CORRIGIR" button, holds the expected answer: no screen reader may read it,
-// as no pupil can see it. Numero2's description follows the level (the
-// window sets it); the one here is for level "Avançado".
-// clang-format off
+// scheme's accent and follows it in the same way.
 inline constexpr std::array<LabelLook, 6> kLabelLooks{{
-    {LabelId::Legenda, "Legenda", 5280, 0, Anchor::Centre, QPalette::Highlight,
-     "Nível dos exercícios"},
-    {LabelId::Numero1, "Numero1", 4320, 720, Anchor::Right, QPalette::ButtonText,
-     "Primeiro número da operação"},
-    {LabelId::Numero2, "Numero2", 5280, 720, Anchor::Left, QPalette::ButtonText,
-     "Segundo número da operação"},
-    {LabelId::Símbolo, "Símbolo", 4755, 720, Anchor::Centre, QPalette::ButtonText,
-     "Sinal da operação"},
-    {LabelId::Resultado, "Resultado", 8040, 840, Anchor::Left, QPalette::ButtonText, ""},
-    {LabelId::Label2, "Label2", 7215, 840, Anchor::Centre, QPalette::ButtonText,
-     "Sinal de igual: a resposta se forma com as contas"},
+    {.id = LabelId::Legenda,
+     .name = "Legenda",
+     .left = 5280,
+     .top = 0,
+     .anchor = Anchor::Centre,
+     .text = QPalette::Highlight},
+    {.id = LabelId::Numero1,
+     .name = "Numero1",
+     .left = 4320,
+     .top = 720,
+     .anchor = Anchor::Right,
+     .text = QPalette::ButtonText},
+    {.id = LabelId::Numero2,
+     .name = "Numero2",
+     .left = 5280,
+     .top = 720,
+     .anchor = Anchor::Left,
+     .text = QPalette::ButtonText},
+    {.id = LabelId::Símbolo,
+     .name = "Símbolo",
+     .left = 4755,
+     .top = 720,
+     .anchor = Anchor::Centre,
+     .text = QPalette::ButtonText},
+    {.id = LabelId::Resultado,
+     .name = "Resultado",
+     .left = 8040,
+     .top = 840,
+     .anchor = Anchor::Left,
+     .text = QPalette::ButtonText},
+    {.id = LabelId::Label2,
+     .name = "Label2",
+     .left = 7215,
+     .top = 840,
+     .anchor = Anchor::Centre,
+     .text = QPalette::ButtonText},
 }};
-// clang-format on
 
 constexpr const LabelLook& look(LabelId id) {
     return kLabelLooks[static_cast<std::size_t>(id)];
@@ -217,8 +280,6 @@ constexpr const LabelLook& look(LabelId id) {
 
 inline constexpr std::string_view kCheckName = "Cmd_Corrigir";
 inline constexpr std::string_view kCheckCaption = "CORRIGIR";
-inline constexpr std::string_view kCheckDescription =
-    "Conferir se as contas nas hastes formam a resposta";
 inline constexpr Twips kCheck{7680, 600, 2175, 735};
 inline constexpr double kCheckPoints = 12;
 

@@ -1,0 +1,210 @@
+#include "Accessibility.h"
+
+#include "AtSpiRepair.h"
+#include "PressArea.h"
+#include "exercises/Ordel.h"
+#include "exercises/Texts.h"
+
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QStringList>
+#include <QWidget>
+
+#include <climits>
+#include <utility>
+
+namespace accessibility {
+
+namespace {
+
+using ordel::LabelId;
+using ordel::Rod;
+
+// The rods as the phrases name them, as in "Haste das unidades"; in the
+// order of ordel::kAllRods.
+constexpr std::string_view kRodNames[] = {"dos milhares", "das centenas", "das dezenas",
+                                          "das unidades"};
+
+QString rodName(Rod rod) {
+    return QString::fromUtf8(kRodNames[ordel::index(rod)]);
+}
+
+// What each label is for; its caption is read as its name. Resultado, under
+// the "CORRIGIR" button, holds the expected answer: no screen reader may read
+// it, as no pupil can see it. Numero2's description follows the level; the
+// one here is for level "Avançado".
+QString labelDescription(LabelId id) {
+    switch (id) {
+    case LabelId::Legenda:
+        return QStringLiteral("Nível dos exercícios");
+    case LabelId::Numero1:
+        return QStringLiteral("Primeiro número da operação");
+    case LabelId::Numero2:
+        return QStringLiteral("Segundo número da operação");
+    case LabelId::Símbolo:
+        return QStringLiteral("Sinal da operação");
+    case LabelId::Resultado:
+        return {};
+    case LabelId::Label2:
+        return QStringLiteral("Sinal de igual: a resposta se forma com as contas");
+    }
+    return {};
+}
+
+// Marks a widget that screen readers must not see at all.
+constexpr char kKeptFromReaders[] = "keptFromReaders";
+
+// Sets a description only when it changes: Qt tells screen readers of every
+// description set.
+void describe(QWidget* control, const QString& description) {
+    if (control->accessibleDescription() != description)
+        control->setAccessibleDescription(description);
+}
+
+// What assistive technology sees of a press area: a button with the standard
+// press action and the rod's bead count as its value, which only the pupil's
+// beads change.
+class AccessibleArea : public QAccessibleWidget, public QAccessibleValueInterface {
+public:
+    explicit AccessibleArea(PressArea* area) : QAccessibleWidget(area, QAccessible::Button) {}
+
+    void* interface_cast(QAccessible::InterfaceType type) override {
+        if (type == QAccessible::ValueInterface)
+            return static_cast<QAccessibleValueInterface*>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
+
+    [[nodiscard]] QStringList actionNames() const override {
+        return QStringList(pressAction()) + QAccessibleWidget::actionNames();
+    }
+    void doAction(const QString& actionName) override {
+        if (actionName == pressAction())
+            area()->press();
+        else
+            QAccessibleWidget::doAction(actionName);
+    }
+
+    [[nodiscard]] QVariant currentValue() const override { return area()->count(); }
+    void setCurrentValue(const QVariant& /*value*/) override {}
+    [[nodiscard]] QVariant maximumValue() const override { return INT_MAX; }
+    [[nodiscard]] QVariant minimumValue() const override { return 0; }
+    [[nodiscard]] QVariant minimumStepSize() const override { return 1; }
+
+private:
+    [[nodiscard]] PressArea* area() const { return static_cast<PressArea*>(widget()); }
+};
+
+// What a screen reader learns of a widget kept from it: no text at all, and
+// that it cannot be seen.
+class KeptWidget : public QAccessibleWidget {
+public:
+    explicit KeptWidget(QWidget* widget) : QAccessibleWidget(widget, QAccessible::StaticText) {}
+    [[nodiscard]] QString text(QAccessible::Text /*t*/) const override { return {}; }
+    [[nodiscard]] QAccessible::State state() const override {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.invisible = true;
+        return s;
+    }
+};
+
+QAccessibleInterface* interfaceFor(const QString& /*className*/, QObject* object) {
+    if (auto* area = qobject_cast<PressArea*>(object))
+        return new AccessibleArea(area);
+    if (object->property(kKeptFromReaders).toBool())
+        return new KeptWidget(static_cast<QWidget*>(object));
+    return nullptr;
+}
+
+} // namespace
+
+void install() {
+    static const bool installed = (QAccessible::installFactory(interfaceFor), true);
+    Q_UNUSED(installed);
+    installAtSpiRepair();
+}
+
+void nameRod(Rod rod, PressArea* area, QWidget* beads, QWidget* answer) {
+    area->setAccessibleName(QStringLiteral("Haste ") + rodName(rod));
+    beads->setAccessibleName(QStringLiteral("Contas da haste ") + rodName(rod));
+    answer->setAccessibleName(QStringLiteral("Resposta da haste ") + rodName(rod));
+    answer->setAccessibleDescription(
+        QStringLiteral("Quantas contas a haste tinha na última correção"));
+}
+
+void tellCount(Rod rod, int count, PressArea* area, QWidget* beads, QWidget* button) {
+    QAccessibleValueChangeEvent event(area, count);
+    QAccessible::updateAccessibility(&event);
+    const QString counted = beadCount(count);
+    describe(area, counted + QStringLiteral("; um clique nesta haste tira a última conta"));
+    describe(beads, counted);
+    describe(button, counted + QStringLiteral(". Adicionar uma conta na haste ") + rodName(rod) +
+                         QStringLiteral("; as teclas Backspace e Delete tiram a última conta"));
+}
+
+void nameCheckButton(QWidget* check) {
+    check->setAccessibleDescription(
+        QStringLiteral("Conferir se as contas nas hastes formam a resposta"));
+}
+
+void nameLabel(LabelId id, QWidget* label) {
+    const QString description = labelDescription(id);
+    label->setProperty(kKeptFromReaders, description.isEmpty());
+    label->setAccessibleDescription(description);
+}
+
+void tellCaption(QWidget* label, const QString& caption) {
+    // Qt tells screen readers of a label's new text only while the label has
+    // no name of its own: the name changes first.
+    const QString word = signWord(caption);
+    if (word != label->accessibleName())
+        label->setAccessibleName(word);
+}
+
+void tellLevel(bool beginner, QWidget* numero2) {
+    describe(numero2, beginner ? QStringLiteral("Número a formar com as contas")
+                               : labelDescription(LabelId::Numero2));
+}
+
+void tellExercise(const ordel::Ordel& core, QWidget* window) {
+    const QString name = exercise(core);
+    if (name != window->accessibleName())
+        window->setAccessibleName(name);
+}
+
+QString signWord(const QString& caption) {
+    static const std::pair<QStringView, QStringView> kWords[] = {{u"+", u"mais"},
+                                                                 {u"-", u"menos"},
+                                                                 {u"x", u"vezes"},
+                                                                 {u":", u"dividido por"},
+                                                                 {u"=", u"igual"}};
+    for (const auto& [sign, word] : kWords) {
+        if (caption == sign)
+            return word.toString();
+    }
+    return {};
+}
+
+QString beadCount(int count) {
+    return count == 1 ? QStringLiteral("1 conta") : QStringLiteral("%1 contas").arg(count);
+}
+
+QString exercise(const ordel::Ordel& core) {
+    const QString title = QString::fromUtf8(ordel::texts::kProgramTitle);
+    const auto caption = [&core](LabelId id) {
+        return QString::fromStdString(core.label(id).caption);
+    };
+    if (core.atBeginnerLevel())
+        return title + QStringLiteral(", forme o número ") + caption(LabelId::Numero2);
+    // The exercise line as it stands on the window, left to right, each sign
+    // as its word; a part still empty is left out.
+    QStringList line;
+    for (LabelId id : {LabelId::Numero1, LabelId::Símbolo, LabelId::Numero2, LabelId::Label2}) {
+        const QString text = caption(id);
+        const QString word = signWord(text);
+        if (!text.isEmpty())
+            line << (word.isEmpty() ? text : word);
+    }
+    return title + QStringLiteral(", ") + line.join(u' ');
+}
+
+} // namespace accessibility
