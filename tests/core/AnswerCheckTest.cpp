@@ -16,13 +16,9 @@ namespace ordel::test {
 // A row is a mode at level "Iniciante" whose draw is the number expected, or a
 // subtraction in mode "Milhar" at level "Avançado" whose result it is; the
 // counts; the number; whether the counts spell it.
-struct CheckRow {
-    const char* name;
-    const char* events;
-    std::array<int, 4> counts;
-    int expected;
-    bool right;
-};
+// clang-format off
+struct CheckRow { const char* name; const char* events; std::array<int, 4> counts; int expected; bool right; };
+// clang-format on
 
 TEST(AnswerCheck, spellsTheAnswerFromTheCountsAndMovesOnWhenRight) {
     // clang-format off

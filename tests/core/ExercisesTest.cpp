@@ -10,12 +10,9 @@ namespace ordel::test {
 // From start-up with the pair (3, 7) and a full units rod, the events
 // (see kEvents), drawing the given values and no others; then the level,
 // the mode, the exercise and the counts.
-struct ExerciseRow {
-    const char* name;
-    const char* events;
-    std::vector<int> draws;
-    std::string view;
-};
+// clang-format off
+struct ExerciseRow { const char* name; const char* events; std::vector<int> draws; std::string view; };
+// clang-format on
 
 TEST(Exercises, followTheLevelTheModeAndTheOperation) {
     // clang-format off

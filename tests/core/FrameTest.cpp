@@ -12,12 +12,9 @@ namespace ordel::test {
 // a view was told and the counts. Only real changes are told: a bead shown or
 // hidden, a count that rose or fell, a box or a label that changed. Indice, the
 // clearing's bead place, is 0 until the first clearing and 71 after it.
-struct FrameRow {
-    const char* name;
-    std::array<int, 4> counts;
-    const char* events;
-    std::string told;
-};
+// clang-format off
+struct FrameRow { const char* name; std::array<int, 4> counts; const char* events; std::string told; };
+// clang-format on
 
 TEST(Frame, countsBeadsAndMarkerChangeByTheRulesAndAViewIsToldOfEachChange) {
     // clang-format off

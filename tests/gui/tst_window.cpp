@@ -178,19 +178,15 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QString>("shown");
+        // clang-format off
         QTest::newRow("found") << u"ORDEL.HLP"_s << QByteArray() << u"Ordel\nAvançado"_s;
-        QTest::newRow("missing") << u"nada"_s << QByteArray()
-                                 << u"beside/nada: o arquivo não existe.\n%1/nada: o"_s;
-        QTest::newRow("blank") << u"vazio"_s << QByteArray(" \n")
-                               << u"vazio: o arquivo está vazio."_s;
-        QTest::newRow("unreadable") << u"/proc/self/mem"_s << QByteArray()
-                                    << u"mem: o arquivo existe, mas não pôde ser lido."_s;
+        QTest::newRow("missing") << u"nada"_s << QByteArray() << u"beside/nada: o arquivo não existe.\n%1/nada: o"_s;
+        QTest::newRow("blank") << u"vazio"_s << QByteArray(" \n") << u"vazio: o arquivo está vazio."_s;
+        QTest::newRow("unreadable") << u"/proc/self/mem"_s << QByteArray() << u"mem: o arquivo existe, mas não pôde ser lido."_s;
         QTest::newRow("32 KiB") << u"largo"_s << QByteArray(33000, 'x') << u"grande demais"_s;
-        QTest::newRow("1000 lines")
-            << u"longo"_s << QByteArray("linha\n\n").repeated(600) << u"grande demais"_s;
-        QTest::newRow("none named")
-            << QString() << QByteArray()
-            << u"Ajuda não encontrada\nNenhum arquivo de ajuda foi indicado."_s;
+        QTest::newRow("1000 lines") << u"longo"_s << QByteArray("linha\n\n").repeated(600) << u"grande demais"_s;
+        QTest::newRow("none named") << QString() << QByteArray() << u"Ajuda não encontrada\nNenhum arquivo de ajuda foi indicado."_s;
+        // clang-format on
     }
     void helpFile() {
         QFETCH(QString, name);
@@ -234,50 +230,34 @@ private slots:
     // of that rod's beads.
     void places_data() {
         QTest::addColumn<QRect>("place");
-        QTest::newRow("ClientArea") << QRect(0, 0, 770, 425);
-        QTest::newRow("Comando_Milhar") << QRect(24, 104, 137, 41);
-        QTest::newRow("Comando_Centena") << QRect(184, 104, 137, 41);
-        QTest::newRow("Comando_Dezena") << QRect(360, 104, 137, 41);
-        QTest::newRow("Comando_Unidade") << QRect(528, 104, 137, 41);
-        QTest::newRow("ImageMilhar") << QRect(24, 160, 137, 257);
-        QTest::newRow("ImageCentena") << QRect(168, 160, 161, 257);
-        QTest::newRow("ImageDezena") << QRect(344, 160, 169, 249);
-        QTest::newRow("ImageUnidade") << QRect(520, 152, 169, 265);
-        QTest::newRow("M") << QRect(32, 168, 116, 241);
-        QTest::newRow("C") << QRect(176, 160, 153, 257);
-        QTest::newRow("D") << QRect(344, 168, 161, 233);
-        QTest::newRow("U") << QRect(528, 168, 153, 233);
-        QTest::newRow("M 13") << QRect(32, 320, 20, 41); // 840 below M 9, not 720
-        QTest::newRow("C 40") << QRect(304, 384, 25, 33);
-        QTest::newRow("D 70") << QRect(488, 384, 17, 17);
-        QTest::newRow("U 60") << QRect(672, 368, 9, 33);
-        QTest::newRow("RespM") << QRect(56, 432, 81, 45);
-        QTest::newRow("RespC") << QRect(216, 432, 81, 45);
-        QTest::newRow("RespD") << QRect(384, 432, 81, 45);
-        QTest::newRow("RespU") << QRect(568, 432, 81, 45);
-        QTest::newRow("Legenda") << QRect(265, 0, 175, 38);
-        QTest::newRow("Numero1") << QRect(265, 48, 23, 38);
-        QTest::newRow("Numero2") << QRect(352, 48, 23, 38);
-        QTest::newRow("Símbolo") << QRect(304, 48, 27, 38);
-        QTest::newRow("Resultado") << QRect(536, 56, 45, 38);
-        QTest::newRow("Label2") << QRect(481, 56, 27, 38);
-        QTest::newRow("Cmd_Corrigir") << QRect(512, 40, 145, 49);
-        QTest::newRow("Line1") << QRect(13, 93, 679, 391);
+        // clang-format off
+        const std::pair<const char*, QRect> places[] = {
+            {"ClientArea", {0, 0, 770, 425}},
+            {"Comando_Milhar", {24, 104, 137, 41}}, {"Comando_Centena", {184, 104, 137, 41}},
+            {"Comando_Dezena", {360, 104, 137, 41}}, {"Comando_Unidade", {528, 104, 137, 41}},
+            {"ImageMilhar", {24, 160, 137, 257}}, {"ImageCentena", {168, 160, 161, 257}},
+            {"ImageDezena", {344, 160, 169, 249}}, {"ImageUnidade", {520, 152, 169, 265}},
+            {"M", {32, 168, 116, 241}}, {"C", {176, 160, 153, 257}}, {"D", {344, 168, 161, 233}}, {"U", {528, 168, 153, 233}},
+            {"M 13", {32, 320, 20, 41}}, {"C 40", {304, 384, 25, 33}}, {"D 70", {488, 384, 17, 17}}, {"U 60", {672, 368, 9, 33}},
+            {"RespM", {56, 432, 81, 45}}, {"RespC", {216, 432, 81, 45}}, {"RespD", {384, 432, 81, 45}}, {"RespU", {568, 432, 81, 45}},
+            {"Legenda", {265, 0, 175, 38}}, {"Numero1", {265, 48, 23, 38}}, {"Numero2", {352, 48, 23, 38}},
+            {"Símbolo", {304, 48, 27, 38}}, {"Resultado", {536, 56, 45, 38}}, {"Label2", {481, 56, 27, 38}},
+            {"Cmd_Corrigir", {512, 40, 145, 49}}, {"Line1", {13, 93, 679, 391}}};
+        // clang-format on
+        for (const auto& [name, place] : places)
+            QTest::newRow(name) << place;
     }
     void places() {
         QFETCH(QRect, place);
         const QStringList name = QString::fromUtf8(QTest::currentDataTag()).split(u' ');
         choose("MnuAvançado"); // every label shown, with "3+7=10"
         QWidget* control = w(name[0]);
-        if (control == window->centralWidget())
-            QCOMPARE(control->rect(), place);
-        else if (name.size() == 1)
-            QCOMPARE(control->geometry(), place);
-        else
-            QCOMPARE(qobject_cast<BeadArray*>(control)
-                         ->beadRect(name[1].toInt())
-                         .translated(control->pos()),
-                     place);
+        QVERIFY(control != nullptr);
+        const auto* beads = qobject_cast<BeadArray*>(control);
+        QCOMPARE(name.size() > 1 ? beads->beadRect(name[1].toInt()).translated(beads->pos())
+                 : control == window->centralWidget() ? control->rect()
+                                                      : control->geometry(),
+                 place);
     }
 
     void drawingAndColours() {
