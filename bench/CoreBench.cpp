@@ -123,11 +123,11 @@ void addition(Ordel& o) {
     o.MnuAdição_Click();
 }
 void rightBoard(Ordel& o) {
-    const int t = o.Total();
-    o.setCount(Rod::Milhar, t / 1000);
-    o.setCount(Rod::Centena, t / 100 % 10);
-    o.setCount(Rod::Dezena, t / 10 % 10);
-    o.setCount(Rod::Unidade, t % 10);
+    int t = o.Total();
+    for (Rod rod : kUnitsFirst) {
+        o.setCount(rod, rod == Rod::Milhar ? t : t % 10);
+        t /= 10;
+    }
 }
 
 // Each operation from a fresh pair in mode "Unidade".

@@ -24,9 +24,9 @@ void CountingFrame::press(Rod rod) {
 void CountingFrame::removeMarked() {
     // The marker is tried against the letters in the order units, tens,
     // hundreds, thousands; a blank or empty marker matches none.
-    const auto marked = std::find_if(kAllRods.rbegin(), kAllRods.rend(),
+    const auto marked = std::find_if(kUnitsFirst.begin(), kUnitsFirst.end(),
                                      [this](Rod rod) { return marker_ == info(rod).letter; });
-    if (marked != kAllRods.rend()) {
+    if (marked != kUnitsFirst.end()) {
         const Rod rod = *marked;
         int& count = counts_[index(rod)];
         if (count > 0) {
@@ -41,14 +41,14 @@ void CountingFrame::removeMarked() {
 
 void CountingFrame::clear() {
     for (index_ = 1; index_ <= kMostBeads; ++index_) {
-        for (Rod rod : {Rod::Unidade, Rod::Dezena, Rod::Centena, Rod::Milhar}) {
+        for (Rod rod : kUnitsFirst) {
             if (index_ <= info(rod).capacity)
                 setBead(rod, index_, false);
         }
     }
-    for (Rod rod : {Rod::Unidade, Rod::Dezena, Rod::Centena, Rod::Milhar})
+    for (Rod rod : kUnitsFirst)
         setAnswer(rod, {});
-    for (Rod rod : {Rod::Unidade, Rod::Dezena, Rod::Centena, Rod::Milhar}) {
+    for (Rod rod : kUnitsFirst) {
         if (std::exchange(counts_[index(rod)], 0) != 0)
             reportCount(rod);
     }

@@ -24,6 +24,10 @@ inline constexpr std::array<RodInfo, 4> kRods{{
 }};
 
 inline constexpr std::array<Rod, 4> kAllRods{Rod::Milhar, Rod::Centena, Rod::Dezena, Rod::Unidade};
+// The same rods, lowest place first: the order in which the clearing walks the
+// rods and the check fills the answer boxes, and in which a marker is matched.
+inline constexpr std::array<Rod, 4> kUnitsFirst{Rod::Unidade, Rod::Dezena, Rod::Centena,
+                                                Rod::Milhar};
 
 // The largest capacity of any rod; the clearing walks this many bead places.
 inline constexpr int kMostBeads = 70;

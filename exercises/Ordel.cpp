@@ -113,7 +113,7 @@ void Ordel::LimpaCampo() {
 }
 
 void Ordel::Cmd_Corrigir_Click() {
-    for (Rod rod : {Rod::Unidade, Rod::Dezena, Rod::Centena, Rod::Milhar})
+    for (Rod rod : kUnitsFirst)
         frame_.setAnswer(rod, frame_.countText(rod));
 
     const LabelId expected = atBeginnerLevel() ? LabelId::Numero2 : LabelId::Resultado;

@@ -98,15 +98,8 @@ public:
     // The next exercise of the same kind: same mode, same operation if any.
     void Enter();
 
-    // The four-fold families behind the named handlers.
-    void addBead(Rod rod) { frame_.addBead(rod); }
-    void pressArea(Rod rod) { frame_.press(rod); }
-    void drawPair(Mode mode);
-    void setExercise(Operation op);
-
     // What the window shows.
     [[nodiscard]] const Label& label(LabelId id) const { return labels_[slot(id)]; }
-    void setCaption(LabelId id, std::string caption);
     [[nodiscard]] bool operationMenuVisible() const { return operationMenuVisible_; }
     [[nodiscard]] const CountingFrame& frame() const { return frame_; }
 
@@ -124,12 +117,20 @@ public:
 
     [[nodiscard]] bool atBeginnerLevel() const;
 
-    // Puts a rod at a given count, beads to match: a board built by clicks
-    // without the clicks.
+    // The one hook for tests, benchmarks and the fuzzer: puts a rod at a given
+    // count, beads to match, a board built by clicks without the clicks. The
+    // window never calls it.
     void setCount(Rod rod, int count) { frame_.setCount(rod, count); }
 
 private:
+    // The four-fold families behind the named handlers.
+    void addBead(Rod rod) { frame_.addBead(rod); }
+    void pressArea(Rod rod) { frame_.press(rod); }
+    void drawPair(Mode mode);
+    void setExercise(Operation op);
+
     static std::size_t slot(LabelId id) { return static_cast<std::size_t>(id); }
+    void setCaption(LabelId id, std::string caption);
     void setVisible(LabelId id, bool visible);
     void setOperationMenuVisible(bool visible);
     [[nodiscard]] std::string answerText() const;

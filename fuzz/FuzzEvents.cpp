@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <iterator>
 
 namespace {
 
@@ -51,24 +52,26 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Ordel o(input, input);
     o.Form_Load();
     while (input.front < input.back) {
-        // The operations only while their menu is shown. B puts the rods at the
-        // digits of the number the check expects and checks them; S puts a rod
-        // at a count, at times near the largest int: billions of clicks at once.
+        // The table's events, then B and S. The operations only while their
+        // menu is shown. B puts the rods at the digits of the number the check
+        // expects and checks them; S puts a rod at a count, at times near the
+        // largest int: billions of clicks at once.
         const int n = input.next(), how = input.next();
-        const char event = "MCDUzIA1234+-x:?ELmcduBS"[n % 24];
-        if (event == 'B') {
-            const int expected = std::stoi(
+        const std::size_t pick = static_cast<std::size_t>(n) % (std::size(kEvents) + 2);
+        if (pick == std::size(kEvents)) {
+            int expected = std::stoi(
                 o.label(o.atBeginnerLevel() ? LabelId::Numero2 : LabelId::Resultado).caption);
-            const int digits[] = {expected / 1000, expected / 100 % 10, expected / 10 % 10,
-                                  expected % 10};
-            for (std::size_t i = 0; i < 4; ++i)
-                o.setCount(kAllRods[i], digits[i]);
+            for (Rod rod : kUnitsFirst) {
+                o.setCount(rod, rod == Rod::Milhar ? expected : expected % 10);
+                expected /= 10;
+            }
             o.Cmd_Corrigir_Click();
             check(input.right ? nullptr : "the expected number's digits are taken as right");
-        } else if (event == 'S') {
+        } else if (pick > std::size(kEvents)) {
             o.setCount(kAllRods[how & 3], how & 128 ? INT_MAX - (how >> 2 & 31) : how >> 2);
-        } else if (o.operationMenuVisible() || std::string_view("+-x:").find(event) > 3) {
-            play(o, event, how);
+        } else if (o.operationMenuVisible() ||
+                   std::string_view("+-x:").find(kEvents[pick].key) > 3) {
+            kEvents[pick].act(o, how);
         }
         check(brokenRule(o));
     }

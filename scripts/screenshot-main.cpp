@@ -52,17 +52,20 @@ int main(int argc, char* argv[]) {
     choose(window, "MnuAvançado");
     const std::array<const char*, 4> buttons{"Comando_Milhar", "Comando_Centena", "Comando_Dezena",
                                              "Comando_Unidade"};
-    std::array<int, 4> digits{};
-    for (int total = window.core().Total(), i = 3; i >= 0; --i, total /= 10)
-        digits[static_cast<std::size_t>(i)] = i == 0 ? total : total % 10;
-    for (std::size_t i = 4; i-- > 0;) {
-        if (digits[i] > 0) {
-            --digits[i];
-            break;
+    std::array<int, 4> digits{}; // by rod
+    int total = window.core().Total();
+    bool oneShort = false;
+    for (ordel::Rod rod : ordel::kUnitsFirst) {
+        int& digit = digits[ordel::index(rod)];
+        digit = rod == ordel::Rod::Milhar ? total : total % 10;
+        total /= 10;
+        if (digit > 0 && !oneShort) {
+            --digit;
+            oneShort = true;
         }
     }
-    for (std::size_t i = 0; i < 4; ++i)
-        click(window, buttons[i], digits[i]);
+    for (ordel::Rod rod : ordel::kAllRods)
+        click(window, buttons[ordel::index(rod)], digits[ordel::index(rod)]);
 
     int status = 0;
     QTimer::singleShot(500, &window, [&window, &file, &status] {

@@ -1,10 +1,9 @@
-#include "support/Fakes.h"
+#include "support/Harness.h"
 
 #include <gtest/gtest.h>
 
 #include <array>
 #include <string>
-#include <tuple>
 
 namespace ordel::test {
 
@@ -13,36 +12,53 @@ namespace ordel::test {
 // the mode's rods are read. A wrong answer changes nothing else, however often
 // it is checked; a right one clears the frame and the boxes and sets the next
 // exercise of the same kind.
+//
+// A row is a mode at level "Iniciante" whose draw is the number expected, or a
+// subtraction in mode "Milhar" at level "Avançado" whose result it is; the
+// counts; the number; whether the counts spell it.
+// clang-format off
+struct CheckRow { const char* name; const char* events; std::array<int, 4> counts; int expected; bool right; };
+// clang-format on
+
 TEST(AnswerCheck, spellsTheAnswerFromTheCountsAndMovesOnWhenRight) {
-    // A mode at level "Iniciante" whose draw is the number expected, or a
-    // subtraction in mode "Milhar" at level "Avançado" whose result it is; the
-    // counts; the number; whether the counts spell it.
-    const std::tuple<const char*, std::array<int, 4>, int, bool> cases[] = {
-        {"1", {0, 0, 0, 7}, 7, true},      {"3", {3, 1, 0, 5}, 105, true},
-        {"2", {0, 0, 4, 12}, 52, false},   {"4", {13, 5, 0, 7}, 13507, true},
-        {"4", {1, 35, 0, 7}, 13507, true}, {"1", {9, 9, 9, 3}, 3, true},
-        {"2", {7, 5, 1, 3}, 13, true},     {"4", {20, 9, 9, 9}, 20999, true},
-        {"3", {0, 0, 4, 2}, 42, true},     {"4", {0, 3, 0, 5}, 305, true},
-        {"3", {5, 0, 0, 42}, 42, true},    {"3", {0, 0, 4, 0}, 40, true},
-        {"3", {0, 3, 5, 0}, 305, false},   {"A4-", {0, 1, 0, 5}, 105, true},
-        {"A4-", {1, 0, 0, 5}, 1005, true}, {"A4-", {0, 0, 1, 12}, 22, false},
-        {"A4-", {0, 0, 0, 0}, 0, true},    {"A4-", {0, 0, 0, 0}, 1, false},
-        {"A4-", {0, 2, 0, 0}, 2, false},
+    // clang-format off
+    const CheckRow rows[] = {
+        {"units alone", "1", {0, 0, 0, 7}, 7, true},
+        {"Centena reads three rods", "3", {3, 1, 0, 5}, 105, true},
+        {"no carrying", "2", {0, 0, 4, 12}, 52, false},
+        {"Milhar reads four rods", "4", {13, 5, 0, 7}, 13507, true},
+        {"counts are joined", "4", {1, 35, 0, 7}, 13507, true},
+        {"Unidade reads the units only", "1", {9, 9, 9, 3}, 3, true},
+        {"Dezena reads two rods", "2", {7, 5, 1, 3}, 13, true},
+        {"the largest number", "4", {20, 9, 9, 9}, 20999, true},
+        {"empty rods at the top are left out", "3", {0, 0, 4, 2}, 42, true},
+        {"an empty rod between", "4", {0, 3, 0, 5}, 305, true},
+        {"a rod above the mode's is not read", "3", {5, 0, 0, 42}, 42, true},
+        {"empty units are written as 0", "3", {0, 0, 4, 0}, 40, true},
+        {"an empty rod in the middle is a 0", "3", {0, 3, 5, 0}, 305, false},
+        {"Avançado reads four rods", "A4-", {0, 1, 0, 5}, 105, true},
+        {"Avançado, thousands", "A4-", {1, 0, 0, 5}, 1005, true},
+        {"Avançado, no carrying", "A4-", {0, 0, 1, 12}, 22, false},
+        {"an empty board spells 0", "A4-", {0, 0, 0, 0}, 0, true},
+        {"an empty board is not 1", "A4-", {0, 0, 0, 0}, 1, false},
+        {"empty rods below are 0s", "A4-", {0, 2, 0, 0}, 2, false},
     };
-    for (const auto& [events, counts, expected, right] : cases) {
+    // clang-format on
+    for (const CheckRow& row : rows) {
+        SCOPED_TRACE(row.name);
         Harness h;
-        const bool beginner = events[0] != 'A';
-        h.play(events, {1, beginner ? expected : 1, expected + 1, 1});
-        h.board(counts);
+        const bool beginner = row.events[0] != 'A';
+        h.play(row.events, {1, beginner ? row.expected : 1, row.expected + 1, 1});
+        h.board(row.counts);
         const std::string before = h.view(), levelAndMode = before.substr(0, before.find(' ', 10));
         h.queued = {2, 2, 2, 2}; // the next exercise
-        h.play(right ? "?" : "??");
-        const std::string said = right ? "Muito bem, você acertou !!!" : "Tente Novamente !!!";
-        ASSERT_EQ(h.texts, std::vector(right ? 1 : 2, said)) // rows after a wrong one could loop
-            << expected << " from " << testing::PrintToString(counts);
-        EXPECT_EQ(h.rods(true), right ? "///" : h.rods());
+        h.play(row.right ? "?" : "??");
+        const std::string said = row.right ? "Muito bem, você acertou !!!" : "Tente Novamente !!!";
+        // The rows after a wrong one could loop.
+        ASSERT_EQ(h.texts, std::vector(row.right ? 1 : 2, said));
+        EXPECT_EQ(h.rods(true), row.right ? "///" : h.rods());
         EXPECT_EQ(h.view(),
-                  right ? levelAndMode + (beginner ? " 2=" : " 2-2=0") + " 0/0/0/0" : before);
+                  row.right ? levelAndMode + (beginner ? " 2=" : " 2-2=0") + " 0/0/0/0" : before);
     }
 }
 

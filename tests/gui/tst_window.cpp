@@ -30,7 +30,8 @@ class TestWindow : public QObject {
     }
     Draws draws;
     std::unique_ptr<OrdelWindow> window;
-    QStringList box; // title, icon and buttons; text
+    using Box = std::tuple<QString, QMessageBox::Icon, QMessageBox::StandardButtons, QString>;
+    Box box; // title, icon, buttons, text
 
     QWidget* w(const QString& name) const { return window->findChild<QWidget*>(name); }
     void choose(const char* item) const { window->findChild<QAction*>(item)->trigger(); }
@@ -54,8 +55,7 @@ class TestWindow : public QObject {
     void answerBox() {
         auto* open = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         QVERIFY(open != nullptr);
-        box = QStringList{u"%1 %2 %3"_s.arg(open->windowTitle()).arg(open->icon()), open->text()};
-        box[0] = box[0].arg(open->standardButtons());
+        box = {open->windowTitle(), open->icon(), open->standardButtons(), open->text()};
         open->done(QMessageBox::Ok);
     }
     QString page() const { return window->findChild<QTextBrowser*>()->toPlainText(); }
@@ -114,12 +114,13 @@ private slots:
         click("Comando_Unidade", 6);
         QTimer::singleShot(0, this, &TestWindow::answerBox);
         click("Cmd_Corrigir");
-        QCOMPARE(box, QStringList({"Ordel 0 1024", "Muito bem, você acertou !!!"}));
+        QCOMPARE(box,
+                 Box("Ordel", QMessageBox::NoIcon, QMessageBox::Ok, "Muito bem, você acertou !!!"));
         QCOMPARE(w("Numero2")->property("text"), QVariant(u"5"_s));
         click("Comando_Unidade", 3);
         QTimer::singleShot(0, this, &TestWindow::answerBox);
         click("Cmd_Corrigir");
-        QCOMPARE(box, QStringList({"Ordel 0 1024", "Tente Novamente !!!"}));
+        QCOMPARE(box, Box("Ordel", QMessageBox::NoIcon, QMessageBox::Ok, "Tente Novamente !!!"));
     }
 
     void beadsTakenOff() {
@@ -152,51 +153,114 @@ private slots:
                          "2 contas,1 conta,1 conta,1 conta,"_s);
     }
 
-    void messageBoxesHelpAndExit() {
+    void aboutBox() {
         QTimer::singleShot(0, this, &TestWindow::answerBox);
         choose("MnuSobre");
-        QCOMPARE(box[0], u"Sobre o Ordel 1 1024"_s); // information, OK alone
-        QCOMPARE(box[1].size(), 741);
-        QVERIFY(box[1].startsWith(u"     O Ordel"_s) && box[1].endsWith(u".org"));
-        // Looked for beside the program first, then in the data folder.
-        QCOMPARE(HelpViewer::defaultSearchFolders(),
-                 QStringList({QCoreApplication::applicationDirPath(), ORDEL_DATA_DIR}));
+        const auto& [title, icon, buttons, text] = box;
+        QCOMPARE(std::tuple(title, icon, buttons),
+                 std::tuple(u"Sobre o Ordel"_s, QMessageBox::Information,
+                            QMessageBox::StandardButtons(QMessageBox::Ok)));
+        // One line of 741 characters: four pieces in order, each after a run
+        // of blanks (its length, then the piece's, in characters).
+        QCOMPARE(text.size(), 741);
+        QVERIFY(text.startsWith(u"     O Ordel"_s) && text.endsWith(u".org"));
+        QString runs;
+        for (const auto& m : QRegularExpression(u"( +)(\\S.*?)(?= {5}|$)"_s).globalMatch(text))
+            runs += u"%1 %2|"_s.arg(m.capturedLength(1)).arg(m.capturedLength(2));
+        QCOMPARE(runs, u"5 103|121 146|166 16|152 32|"_s);
+    }
+
+    // The file asked for, its bytes (none: not there) and what the page shows,
+    // with %1 for the folder it is looked for in after "beside". Of a large
+    // file only the first 32 KiB, or 1000 lines, are shown. Whatever the page
+    // showed, "Tópicos da ajuda" then shows the help file from its top.
+    void helpFile_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("shown");
+        // clang-format off
+        QTest::newRow("found") << u"ORDEL.HLP"_s << QByteArray() << u"Ordel\nAvançado"_s;
+        QTest::newRow("missing") << u"nada"_s << QByteArray() << u"beside/nada: o arquivo não existe.\n%1/nada: o"_s;
+        QTest::newRow("blank") << u"vazio"_s << QByteArray(" \n") << u"vazio: o arquivo está vazio."_s;
+        QTest::newRow("unreadable") << u"/proc/self/mem"_s << QByteArray() << u"mem: o arquivo existe, mas não pôde ser lido."_s;
+        QTest::newRow("32 KiB") << u"largo"_s << QByteArray(33000, 'x') << u"grande demais"_s;
+        QTest::newRow("1000 lines") << u"longo"_s << QByteArray("linha\n\n").repeated(600) << u"grande demais"_s;
+        QTest::newRow("none named") << QString() << QByteArray() << u"Ajuda não encontrada\nNenhum arquivo de ajuda foi indicado."_s;
+        // clang-format on
+    }
+    void helpFile() {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, shown);
         QTemporaryDir folder;
         auto* viewer = qobject_cast<HelpViewer*>(window->helpViewer());
         viewer->setSearchFolders({folder.filePath(u"beside"_s), folder.path()});
-        // The file asked for, its bytes (none: not there) and what the page
-        // shows. Of a large file only the first 32 KiB, or 1000 lines, are shown.
-        const std::tuple<QString, QByteArray, QString> rows[] = {
-            {"ORDEL.HLP", "# Ordel\n\n- Avançado\n", "Ordel\nAvançado"},
-            {"nada", {}, "beside/nada: o arquivo não existe.\n" + folder.path() + "/nada: o"},
-            {"vazio", " \n", "vazio: o arquivo está vazio."},
-            {"/proc/self/mem", {}, "mem: o arquivo existe, mas não pôde ser lido."},
-            {"largo", QByteArray(33000, 'x'), "grande demais"},
-            {"longo", QByteArray("linha\n\n").repeated(600), "grande demais"},
-            {"", {}, "Ajuda não encontrada\nNenhum arquivo de ajuda foi indicado."}};
-        for (const auto& [name, bytes, shown] : rows) {
-            QFile file(folder.filePath(name));
-            QVERIFY(bytes.isNull() ||
-                    (file.open(QIODevice::WriteOnly) && file.write(bytes) && file.flush()));
-            viewer->setHelpFile(name);
-            viewer->ShowHelp();
-            QVERIFY2(page().contains(shown), qPrintable(page()));
+        for (const auto& [file, content] :
+             {std::pair(u"ORDEL.HLP"_s, QByteArray("# Ordel\n\n- Avançado\n")),
+              std::pair(name, bytes)}) {
+            QFile f(folder.filePath(file));
+            QVERIFY(content.isNull() ||
+                    (f.open(QIODevice::WriteOnly) && f.write(content) && f.flush()));
         }
-        // "Tópicos da ajuda" shows the help file from its top.
+        viewer->setHelpFile(name);
+        viewer->ShowHelp();
+        QVERIFY2(page().contains(shown.replace(u"%1"_s, folder.path())), qPrintable(page()));
         choose("MnuTópicos");
         QVERIFY(page().startsWith(u"Ordel\nAvançado"_s));
+    }
+
+    void helpFoldersAndExit() {
+        // Looked for beside the program first, then in the data folder.
+        QCOMPARE(HelpViewer::defaultSearchFolders(),
+                 QStringList({QCoreApplication::applicationDirPath(), ORDEL_DATA_DIR}));
         // "Sair" and closing the window end the run with no question; the
         // help goes with the window.
         for (const bool sair : {true, false}) {
             window->show();
             choose("MnuTópicos");
-            QTimer::singleShot(0, [&] { sair ? choose("MnuFechar") : void(window->close()); });
+            QTimer::singleShot(0, this,
+                               [&] { sair ? choose("MnuFechar") : void(window->close()); });
             QCOMPARE(QApplication::exec(), 0);
             QVERIFY(!window->findChild<QWidget*>("HelpWindow")->isVisible());
         }
     }
 
-    void drawingPlacesAndColours() {
+    // The client area's size, and where each control stands in it, in
+    // pixels (the layout's twips / 15); a number after the name picks a bead
+    // of that rod's beads.
+    void places_data() {
+        QTest::addColumn<QRect>("place");
+        // clang-format off
+        const std::pair<const char*, QRect> places[] = {
+            {"ClientArea", {0, 0, 770, 425}},
+            {"Comando_Milhar", {24, 104, 137, 41}}, {"Comando_Centena", {184, 104, 137, 41}},
+            {"Comando_Dezena", {360, 104, 137, 41}}, {"Comando_Unidade", {528, 104, 137, 41}},
+            {"ImageMilhar", {24, 160, 137, 257}}, {"ImageCentena", {168, 160, 161, 257}},
+            {"ImageDezena", {344, 160, 169, 249}}, {"ImageUnidade", {520, 152, 169, 265}},
+            {"M", {32, 168, 116, 241}}, {"C", {176, 160, 153, 257}}, {"D", {344, 168, 161, 233}}, {"U", {528, 168, 153, 233}},
+            {"M 13", {32, 320, 20, 41}}, {"C 40", {304, 384, 25, 33}}, {"D 70", {488, 384, 17, 17}}, {"U 60", {672, 368, 9, 33}},
+            {"RespM", {56, 432, 81, 45}}, {"RespC", {216, 432, 81, 45}}, {"RespD", {384, 432, 81, 45}}, {"RespU", {568, 432, 81, 45}},
+            {"Legenda", {265, 0, 175, 38}}, {"Numero1", {265, 48, 23, 38}}, {"Numero2", {352, 48, 23, 38}},
+            {"Símbolo", {304, 48, 27, 38}}, {"Resultado", {536, 56, 45, 38}}, {"Label2", {481, 56, 27, 38}},
+            {"Cmd_Corrigir", {512, 40, 145, 49}}, {"Line1", {13, 93, 679, 391}}};
+        // clang-format on
+        for (const auto& [name, place] : places)
+            QTest::newRow(name) << place;
+    }
+    void places() {
+        QFETCH(QRect, place);
+        const QStringList name = QString::fromUtf8(QTest::currentDataTag()).split(u' ');
+        choose("MnuAvançado"); // every label shown, with "3+7=10"
+        QWidget* control = w(name[0]);
+        QVERIFY(control != nullptr);
+        const auto* beads = qobject_cast<BeadArray*>(control);
+        QCOMPARE(name.size() > 1 ? beads->beadRect(name[1].toInt()).translated(beads->pos())
+                 : control == window->centralWidget() ? control->rect()
+                                                      : control->geometry(),
+                 place);
+    }
+
+    void drawingAndColours() {
         // At twice the density: device pixels in the window-text colour from
         // x0 to x1 on device row y.
         click("Comando_Unidade", 2);
@@ -235,29 +299,12 @@ private slots:
         QApplication::setPalette(palette);
         QCoreApplication::processEvents();
         image = window->centralWidget()->grab().toImage();
-        // A few telling places of each family, in twips as the window was
-        // drawn: bead k of a rod's beads, or (k = 0) the control itself, and
-        // the colour at the left of an add button's face. M 13 stands 840
-        // below M 9; the other rows are 720 apart. The frame's lines run from
-        // (240, 1440) to (10320, 7200), with room for their 3 pixels' width.
-        const std::tuple<const char*, int, QRect, QRgb> places[] = {
-            {"Comando_Milhar", 0, {360, 1560, 2055, 615}, qRgb(255, 255, 0)},
-            {"Comando_Centena", 0, {2760, 1560, 2055, 615}, qRgb(0, 192, 0)},
-            {"Comando_Dezena", 0, {5400, 1560, 2055, 615}, qRgb(255, 0, 0)},
-            {"Comando_Unidade", 0, {7920, 1560, 2055, 615}, qRgb(0, 0, 255)},
-            {"Cmd_Corrigir", 0, {7680, 600, 2175, 735}, 0},
-            {"RespD", 0, {5760, 6480, 1215, 675}, 0},
-            {"M", 13, {480, 4800, 300, 615}, 0},
-            {"C", 40, {4560, 5760, 375, 495}, 0},
-            {"D", 70, {7320, 5760, 255, 255}, 0},
-            {"U", 60, {10080, 5520, 135, 495}, 0},
-            {"Line1", 0, {195, 1395, 10185, 5865}, 0}};
-        for (const auto& [name, k, twips, colour] : places) {
-            const auto* rod = qobject_cast<BeadArray*>(w(name));
-            const QRect place = k ? rod->beadRect(k).translated(rod->pos()) : w(name)->geometry();
-            QCOMPARE(place, QRect(twips.topLeft() / 15, twips.size() / 15));
-            QVERIFY(colour == 0 || image.pixel(place.topLeft() + QPoint(6, 20)) == colour);
-        }
+        // The colour at the left of each add button's face.
+        for (const auto& [name, colour] : {std::pair("Comando_Milhar", qRgb(255, 255, 0)),
+                                           std::pair("Comando_Centena", qRgb(0, 192, 0)),
+                                           std::pair("Comando_Dezena", qRgb(255, 0, 0)),
+                                           std::pair("Comando_Unidade", qRgb(0, 0, 255))})
+            QCOMPARE(image.pixel(w(name)->pos() + QPoint(6, 20)), colour);
         // The level is written in the palette's highlight colour.
         const QImage level = w("Legenda")->grab().toImage().convertToFormat(QImage::Format_RGB32);
         const auto* text = reinterpret_cast<const QRgb*>(level.constBits());

@@ -8,34 +8,45 @@
 #include "exercises/Ordel.h"
 
 #include <algorithm>
+#include <iterator>
 #include <string>
-#include <string_view>
 
 namespace ordel {
 
-// M C D U click the rod's add button; z is "Desfazer", I and A the levels,
-// 1 2 3 4 the modes Unidade to Milhar, + - x : the operations, ? "CORRIGIR",
-// E Enter, L the clearing; m c d u press the rod's area.
-inline constexpr std::string_view kEvents = "MCDUzIA1234+-x:?ELmcdu";
+// What a pupil can do, one character an event, shared by the core tests and
+// the fuzzer: M C D U click the rod's add button; z is "Desfazer", I and A the
+// levels, 1 2 3 4 the modes Unidade to Milhar, + - x : the operations,
+// ? "CORRIGIR", E Enter, L the clearing; m c d u press the rod's area. Any n
+// picks a press's button, modifiers and place, none of which matters.
+struct Event {
+    char key;
+    void (*act)(Ordel& ordel, int n);
+};
+template <void (Ordel::*handler)()> void call(Ordel& ordel, int /*n*/) {
+    (ordel.*handler)();
+}
+template <void (Ordel::*handler)(int, int, int, int)> void press(Ordel& ordel, int n) {
+    (ordel.*handler)(1 << n % 3, n % 8, n * 37 % 300, -n);
+}
 // clang-format off
-inline constexpr void (Ordel::*kHandlers[])() = {
-    &Ordel::Comando_Milhar_Click, &Ordel::Comando_Centena_Click, &Ordel::Comando_Dezena_Click, &Ordel::Comando_Unidade_Click,
-    &Ordel::MNuDesfazer_Click, &Ordel::MnuIniciante_Click, &Ordel::MnuAvançado_Click,
-    &Ordel::MnUnidade_Click, &Ordel::mnuDezena_Click, &Ordel::MNucentena_Click, &Ordel::MnuMilhar_Click,
-    &Ordel::MnuAdição_Click, &Ordel::MnuSubtração_Click, &Ordel::MnuMultiplicação_Click, &Ordel::MnuDivisão_Click,
-    &Ordel::Cmd_Corrigir_Click, &Ordel::Enter, &Ordel::LimpaCampo};
-inline constexpr void (Ordel::*kPresses[])(int, int, int, int) = {
-    &Ordel::ImageMilhar_MouseDown, &Ordel::ImageCentena_MouseDown, &Ordel::ImageDezena_MouseDown, &Ordel::ImageUnidade_MouseDown};
+inline constexpr Event kEvents[] = {
+    {'M', call<&Ordel::Comando_Milhar_Click>}, {'C', call<&Ordel::Comando_Centena_Click>},
+    {'D', call<&Ordel::Comando_Dezena_Click>}, {'U', call<&Ordel::Comando_Unidade_Click>},
+    {'z', call<&Ordel::MNuDesfazer_Click>}, {'I', call<&Ordel::MnuIniciante_Click>}, {'A', call<&Ordel::MnuAvançado_Click>},
+    {'1', call<&Ordel::MnUnidade_Click>}, {'2', call<&Ordel::mnuDezena_Click>},
+    {'3', call<&Ordel::MNucentena_Click>}, {'4', call<&Ordel::MnuMilhar_Click>},
+    {'+', call<&Ordel::MnuAdição_Click>}, {'-', call<&Ordel::MnuSubtração_Click>},
+    {'x', call<&Ordel::MnuMultiplicação_Click>}, {':', call<&Ordel::MnuDivisão_Click>},
+    {'?', call<&Ordel::Cmd_Corrigir_Click>}, {'E', call<&Ordel::Enter>}, {'L', call<&Ordel::LimpaCampo>},
+    {'m', press<&Ordel::ImageMilhar_MouseDown>}, {'c', press<&Ordel::ImageCentena_MouseDown>},
+    {'d', press<&Ordel::ImageDezena_MouseDown>}, {'u', press<&Ordel::ImageUnidade_MouseDown>}};
 // clang-format on
 
-// Plays one event of kEvents. Any n picks a press's button, modifiers and
-// place, none of which matters.
-inline void play(Ordel& ordel, char event, int n) {
-    const std::size_t i = kEvents.find(event);
-    if (i < std::size(kHandlers))
-        (ordel.*kHandlers[i])();
-    else
-        (ordel.*kPresses[i - std::size(kHandlers)])(1 << n % 3, n % 8, n * 37 % 300, -n);
+// Plays the event of kEvents with that key.
+inline void play(Ordel& ordel, char key, int n) {
+    std::find_if(std::begin(kEvents), std::end(kEvents), [key](const Event& e) {
+        return e.key == key;
+    })->act(ordel, n);
 }
 
 // The first rule broken, as its text, or nullptr. An operand's caption that
