@@ -3,8 +3,10 @@
 #include "WindowLayout.h"
 
 #include <QFile>
+#include <QFontDatabase>
 #include <QImage>
 #include <QPainter>
+#include <QPixmap>
 #include <QScrollBar>
 #include <QStringList>
 #include <QStyle>
@@ -13,11 +15,33 @@
 #include <array>
 #include <utility>
 
+namespace {
+
+// The faces asked for, best first, less those this machine lacks, looked up
+// once. Qt would pass over a missing first face anyway, but only after a
+// costly fontconfig match for that face's substitutes; the first face
+// present is the same either way.
+const QStringList& presentFamilies() {
+    static const QStringList families = [] {
+        const QStringList wanted{QStringLiteral("MS Sans Serif"), QStringLiteral("DejaVu Sans"),
+                                 QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
+                                 QStringLiteral("Helvetica")};
+        const QStringList installed = QFontDatabase::families();
+        QStringList present;
+        for (const QString& family : wanted) {
+            if (installed.contains(family, Qt::CaseInsensitive))
+                present << family;
+        }
+        return present.isEmpty() ? wanted : present;
+    }();
+    return families;
+}
+
+} // namespace
+
 QFont windowFont(double points) {
     QFont font;
-    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("DejaVu Sans"),
-                      QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
-                      QStringLiteral("Helvetica")});
+    font.setFamilies(presentFamilies());
     font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(points);
     font.setBold(true);
@@ -65,16 +89,22 @@ QColor grooveColour(const QWidget* context) {
 QIcon programIcon() {
     // The drawing, at whatever size the desktop or the screen's density asks
     // for, where Qt's SVG icon engine is installed (without it the icon would
-    // come out empty, or at 32 pixels scaled up).
+    // come out empty, or at 32 pixels scaled up). That engine keeps the
+    // drawing as scalable and lists no fixed sizes, where any other reading
+    // of the file lists the one size read, or none at all. Asking renders
+    // nothing: the icon is drawn only when the desktop asks for it.
     const QString drawing = QStringLiteral(":/icons/ordel.svg");
     QIcon icon;
     if (QFile::exists(drawing)) {
         icon.addFile(drawing);
-        if (icon.pixmap(QSize(64, 64), 1.0).width() != 64)
+        if (icon.isNull() || !icon.availableSizes().isEmpty())
             icon = QIcon();
     }
     // Three 32 x 32 images: the white disc with the red mark is the icon;
-    // the others stand for the disabled and the selected icon.
+    // the others stand for the disabled and the selected icon. Added as
+    // images rather than files: the SVG engine would look each file's type
+    // up in the MIME database first, which costs more at start than the
+    // three images together.
     const std::array<std::pair<const char*, QIcon::Mode>, 3> images{{
         {":/icons/ordel-32-red.png", QIcon::Normal},
         {":/icons/ordel-32-mono.png", QIcon::Disabled},
@@ -83,7 +113,7 @@ QIcon programIcon() {
     for (const auto& [path, mode] : images) {
         const QString file = QString::fromLatin1(path);
         if (QFile::exists(file))
-            icon.addFile(file, QSize(32, 32), mode);
+            icon.addPixmap(QPixmap(file), mode);
     }
     return icon;
 }

@@ -20,6 +20,8 @@
 #include <QShortcut>
 #include <QThread>
 
+#include <type_traits>
+
 using namespace ordel::layout;
 
 OrdelWindow::OrdelWindow(ordel::RandomSource* random, ordel::MessageBox* messages, QWidget* parent)
@@ -38,8 +40,9 @@ OrdelWindow::OrdelWindow(ordel::RandomSource* random, ordel::MessageBox* message
     createMenus();
     showState();
 
-    // The client area opens at its designed size, below the menu bar.
-    resize(px(kClientWidth), px(kClientHeight) + menuBar()->sizeHint().height());
+    // The client area opens at its designed size, below the menu bar, which
+    // is as high as the window's layout will make it at that width.
+    resize(px(kClientWidth), px(kClientHeight) + menuBar()->heightForWidth(px(kClientWidth)));
 
     // The load event: before the window is first shown.
     core_.setObserver(this);
@@ -120,23 +123,19 @@ void OrdelWindow::createControls() {
 
     new FrameLines(client);
 
-    for (std::string_view name : kStackingOrder) {
-        auto* control =
-            client->findChild<QWidget*>(QString::fromUtf8(name), Qt::FindDirectChildrenOnly);
-        Q_ASSERT(control != nullptr);
-        control->raise();
-    }
+    for (std::string_view name : kStackingOrder)
+        client->findChild<QWidget*>(QString::fromUtf8(name), Qt::FindDirectChildrenOnly)->raise();
 
-    QWidget* previous = nullptr;
-    for (std::string_view name : kTabOrder) {
-        auto* control =
-            client->findChild<QWidget*>(QString::fromUtf8(name), Qt::FindDirectChildrenOnly);
-        if (previous != nullptr)
-            setTabOrder(previous, control);
-        previous = control;
-    }
-    // The focus starts on "UNIDADE", so the space bar adds a units bead.
-    client->findChild<QWidget*>(QString::fromUtf8(kTabOrder.front()))->setFocus();
+    // Tab goes from the units' button up to the thousands', then to
+    // "CORRIGIR". The focus starts on "UNIDADE", so the space bar adds a
+    // units bead.
+    const auto button = [this](std::size_t i) {
+        return buttons_[index(ordel::kUnitsFirst[i])];
+    };
+    for (std::size_t i = 1; i < ordel::kUnitsFirst.size(); ++i)
+        setTabOrder(button(i - 1), button(i));
+    setTabOrder(button(ordel::kUnitsFirst.size() - 1), check);
+    button(0)->setFocus();
 }
 
 // Runs a handler of the core's that may set a new exercise, and then tells
@@ -147,33 +146,25 @@ void OrdelWindow::run(void (ordel::Ordel::*handler)()) {
     accessibility::tellExercise(core_, this);
 }
 
-QMenu* OrdelWindow::addMenu(QWidget* parent, const char* name, const char* caption) {
+template <class Parent>
+QMenu* OrdelWindow::addMenu(Parent* parent, const char* name, const char* caption) {
     auto* menu = new QMenu(QString::fromUtf8(caption), parent);
     menu->setObjectName(QString::fromUtf8(name));
     menu->setAccessibleName(menu->title().remove(u'&'));
-    QAction* action = nullptr;
-    if (auto* bar = qobject_cast<QMenuBar*>(parent))
-        action = bar->addMenu(menu);
-    else
-        action = static_cast<QMenu*>(parent)->addMenu(menu);
-    action->setObjectName(menu->objectName());
+    parent->addMenu(menu)->setObjectName(menu->objectName());
     return menu;
 }
 
-QAction* OrdelWindow::addItem(QMenu* menu, const char* name, const char* caption,
-                              void (ordel::Ordel::*handler)()) {
+// An item runs a handler of the core's, or one of the window's own commands.
+template <class Target>
+void OrdelWindow::addItem(QMenu* menu, const char* name, const char* caption,
+                          void (Target::*handler)()) {
     QAction* action = menu->addAction(QString::fromUtf8(caption));
     action->setObjectName(QString::fromUtf8(name));
-    connect(action, &QAction::triggered, this, [this, handler] { run(handler); });
-    return action;
-}
-
-QAction* OrdelWindow::addItem(QMenu* menu, const char* name, const char* caption,
-                              void (OrdelWindow::*command)()) {
-    QAction* action = menu->addAction(QString::fromUtf8(caption));
-    action->setObjectName(QString::fromUtf8(name));
-    connect(action, &QAction::triggered, this, command);
-    return action;
+    if constexpr (std::is_same_v<Target, ordel::Ordel>)
+        connect(action, &QAction::triggered, this, [this, handler] { run(handler); });
+    else
+        connect(action, &QAction::triggered, this, handler);
 }
 
 void OrdelWindow::addSeparator(QMenu* menu, const char* name) {
@@ -247,10 +238,10 @@ void OrdelWindow::changeEvent(QEvent* event) {
 void OrdelWindow::showState() {
     for (ordel::LabelId id : ordel::kAllLabels)
         labelChanged(id);
-    for (ordel::Rod rod : ordel::kAllRods)
+    for (ordel::Rod rod : ordel::kAllRods) {
         answerChanged(rod);
-    for (ordel::Rod rod : ordel::kAllRods)
         countChanged(rod);
+    }
     operationMenuChanged();
 }
 

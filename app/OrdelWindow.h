@@ -16,7 +16,6 @@ class BeadArray;
 class CaptionLabel;
 class PressArea;
 class QLineEdit;
-class QAction;
 class QMenu;
 class QPushButton;
 class QtMessageBox;
@@ -60,11 +59,10 @@ private:
     void run(void (ordel::Ordel::*handler)());
 
     // The menu tree's builders, each naming its entry as the handlers do.
-    static QMenu* addMenu(QWidget* parent, const char* name, const char* caption);
-    QAction* addItem(QMenu* menu, const char* name, const char* caption,
-                     void (ordel::Ordel::*handler)());
-    QAction* addItem(QMenu* menu, const char* name, const char* caption,
-                     void (OrdelWindow::*command)());
+    template <class Parent>
+    static QMenu* addMenu(Parent* parent, const char* name, const char* caption);
+    template <class Target>
+    void addItem(QMenu* menu, const char* name, const char* caption, void (Target::*handler)());
     static void addSeparator(QMenu* menu, const char* name);
 
     void beadChanged(ordel::Rod rod, int bead) override;

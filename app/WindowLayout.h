@@ -339,9 +339,4 @@ inline constexpr std::array<std::string_view, 24> kStackingOrder{
     "Comando_Unidade",
 };
 
-// The order in which Tab moves the focus. The labels and the answer boxes
-// never take it.
-inline constexpr std::array<std::string_view, 5> kTabOrder{
-    "Comando_Unidade", "Comando_Dezena", "Comando_Centena", "Comando_Milhar", "Cmd_Corrigir"};
-
 } // namespace ordel::layout
