@@ -167,10 +167,6 @@ void OrdelWindow::addItem(QMenu* menu, const char* name, const char* caption,
         connect(action, &QAction::triggered, this, handler);
 }
 
-void OrdelWindow::addSeparator(QMenu* menu, const char* name) {
-    menu->addSeparator()->setObjectName(QString::fromUtf8(name));
-}
-
 void OrdelWindow::createMenus() {
     using ordel::Ordel;
     QMenuBar* bar = menuBar();
@@ -181,9 +177,11 @@ void OrdelWindow::createMenus() {
     QMenu* arquivo = addMenu(bar, "MnuArq", "&Arquivo");
     {
         QMenu* novo = addMenu(arquivo, "MnuNovo", "&Novo...");
-        addItem(novo, "MnuIniciante", "&Iniciante", &Ordel::MnuIniciante_Click);
-        addItem(novo, "MnuAvançado", "&Avançado", &Ordel::MnuAvançado_Click);
-        addSeparator(arquivo, "MnuEs");
+        {
+            addItem(novo, "MnuIniciante", "&Iniciante", &Ordel::MnuIniciante_Click);
+            addItem(novo, "MnuAvançado", "&Avançado", &Ordel::MnuAvançado_Click);
+        }
+        arquivo->addSeparator()->setObjectName(QStringLiteral("MnuEs"));
         addItem(arquivo, "MnuFechar", "Sai&r", &OrdelWindow::MnuFechar_Click);
     }
     operationMenu_ = addMenu(bar, "MnuJogo", "&Operação");
@@ -210,7 +208,7 @@ void OrdelWindow::createMenus() {
     QMenu* ajuda = addMenu(bar, "MnuAjuda", "Aj&uda");
     {
         addItem(ajuda, "MnuTópicos", "&Tópicos da ajuda", &OrdelWindow::MnuTópicos_Click);
-        addSeparator(ajuda, "MnuEsp");
+        ajuda->addSeparator()->setObjectName(QStringLiteral("MnuEsp"));
         addItem(ajuda, "MnuSobre", "So&bre o Ordel", &OrdelWindow::MnuSobre_Click);
     }
 }

@@ -63,7 +63,6 @@ private:
     static QMenu* addMenu(Parent* parent, const char* name, const char* caption);
     template <class Target>
     void addItem(QMenu* menu, const char* name, const char* caption, void (Target::*handler)());
-    static void addSeparator(QMenu* menu, const char* name);
 
     void beadChanged(ordel::Rod rod, int bead) override;
     void answerChanged(ordel::Rod rod) override;
