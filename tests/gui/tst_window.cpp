@@ -101,6 +101,19 @@ private slots:
         QVERIFY(!window->findChild<QAction*>("MnuJogo")->isVisible());
     }
 
+    // The window's name tells screen readers the exercise as it stands after
+    // each handler, its signs as words; the title on screen stays "Ordel".
+    void exerciseAsWindowName() {
+        QString names = window->accessibleName();
+        for (const char* item : {"MnuAvançado", "MnuDivisão", "MnuMultiplicação", "MnuIniciante"}) {
+            choose(item);
+            names += u'|' + window->accessibleName();
+        }
+        QCOMPARE(names, u"Ordel, forme o número 7|Ordel, 3 mais 7 igual|Ordel, 5 dividido por 2 "
+                        "igual|Ordel, 5 vezes 2 igual|Ordel, forme o número 7"_s);
+        QCOMPARE(window->windowTitle(), u"Ordel"_s);
+    }
+
     void exercise() {
         // The focus starts on UNIDADE, where the space bar adds a units bead;
         // Tab goes round the five buttons.
