@@ -36,30 +36,29 @@ def press(control, action="Press"):
     time.sleep(0.3)  # a button's press animates; a second one inside it is lost
 
 
-# What each event told, as (kind, name of its source, text or state it
-# carries). Qt's own bridge sends some changes with no text, which screen
-# readers cannot speak: only events that carry a text count here.
+# What each event told: (kind, its source's name, the text or state it
+# carries). Qt's own bridge sends some changes without their text, which no
+# screen reader can speak: only a text counts here.
 told = []
 
 
-def listen(event):
-    data = event.any_data if isinstance(event.any_data, str) else None
-    if event.type.startswith("object:state-changed:"):
-        data = event.detail1
-    told.append((event.type, event.source.name, data))
+def listen(e):
+    data = e.detail1 if "state-changed" in e.type else e.any_data
+    told.append((e.type.split(":")[-1], e.source.name, data if isinstance(data, (str, int)) else None))
 
 
-def heard(kind, source, data):
-    """Whether an event of this kind came from a source so named (None: any)
-    with data that matches (a regular expression, or a number)."""
-    return any(k == kind and source in (None, s) and
-               (d == data if isinstance(data, int) else isinstance(d, str) and re.fullmatch(data, d))
-               for k, s, d in told)
+def expect(what, kind, source, data, seconds=10):
+    """Waits for an event of this kind from a source so named (None: any)
+    carrying data that matches (a regular expression, a state, or None: any)."""
+    wait_for(what + " was not told", lambda: any(
+        k == kind and source in (None, s) and (data is None or d == data if not isinstance(
+            data, str) else isinstance(d, str) and re.fullmatch(data, d)) for k, s, d in told),
+        seconds)
 
 
-for kind in ("object:property-change:accessible-value", "object:property-change:accessible-name",
-             "object:property-change:accessible-description", "object:state-changed:visible"):
-    pyatspi.Registry.registerEventListener(listen, kind)
+for kind in ("property-change:accessible-value", "property-change:accessible-name",
+             "property-change:accessible-description", "state-changed:visible"):
+    pyatspi.Registry.registerEventListener(listen, "object:" + kind)
 program = subprocess.Popen(sys.argv[1], env=dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1"))
 atexit.register(program.kill)
 app = wait_for("the program did not show on the accessibility bus", lambda: next(
@@ -71,77 +70,54 @@ buttons = [wait_for(f"no button {n}", lambda n=n: find(frame, n, pyatspi.ROLE_PU
 areas = [wait_for(f"no rod area {n}", lambda n=n: find(frame, "Haste " + n))
          for n in ("dos milhares", "das centenas", "das dezenas", "das unidades")]
 
+
+def check(expected):
+    """Presses CORRIGIR and OK; the message box must say what is expected."""
+    press(buttons[4])
+    alert = wait_for("no message box after CORRIGIR", lambda: find(app, role=pyatspi.ROLE_ALERT))
+    if not find(alert, expected):
+        sys.exit(f"FAIL: the message box does not say {expected}")
+    press(find(alert, "OK", pyatspi.ROLE_PUSH_BUTTON))
+    wait_for("the message box stayed open", lambda: not find(app, role=pyatspi.ROLE_ALERT), 10)
+
+
 # The exercise is the window's name from the start: the number to build.
 number = re.fullmatch(r"Ordel, forme o número ([1-9])", frame.name)
 if not number or not find(frame, number[1], pyatspi.ROLE_LABEL):
     sys.exit(f"FAIL: the window's name does not tell the number shown: {frame.name!r}")
 
-# Every bead put on or taken off is told with the rod's new count, count
-# first, on the focused add button and on the rod's area.
+# Each bead put on or taken off is told with the rod's new count as text,
+# count first, on the focused add button and on the rod's area.
 for control in (buttons[3], buttons[3], buttons[3], areas[3]):
     press(control)
-wait_for("the units rod's value did not come to 2",
-         lambda: areas[3].queryValue().currentValue == 2, 10)
-wait_for("no value change told on the bus",
-         lambda: any(s == "Haste das unidades" for k, s, d in told if k.endswith("value")), 10)
+wait_for("the units rod's value is not 2", lambda: areas[3].queryValue().currentValue == 2, 10)
+expect("a value change", "accessible-value", "Haste das unidades", None)
 for count in ("1 conta", "2 contas", "3 contas"):
-    wait_for(f"UNIDADE's change to {count} was not told with its text", lambda count=count: heard(
-        "object:property-change:accessible-description", "UNIDADE",
-        count + r"\. Adicionar uma conta na haste das unidades;.*"), 10)
-wait_for("the removal was not told on the rod's area with its text", lambda: heard(
-    "object:property-change:accessible-description", "Haste das unidades", r"2 contas; .*"), 10)
-if buttons[3].description.split(".")[0] != "2 contas":
-    sys.exit(f"FAIL: UNIDADE's description is {buttons[3].description!r}")
+    expect(count, "accessible-description", "UNIDADE", count + r"\. Adicionar uma conta .*")
+expect("the removal", "accessible-description", "Haste das unidades", r"2 contas; .*")
+check("Muito bem, você acertou !!!" if number[1] == "2" else "Tente Novamente !!!")
 
-# CORRIGIR answers in a message box, whatever the board.
-press(buttons[4])
-alert = wait_for("no message box after CORRIGIR", lambda: find(app, role=pyatspi.ROLE_ALERT), 10)
-if not (find(alert, "Muito bem, você acertou !!!") or find(alert, "Tente Novamente !!!")):
-    sys.exit("FAIL: the message box says neither answer")
-press(find(alert, "OK", pyatspi.ROLE_PUSH_BUTTON))
-wait_for("the message box stayed open", lambda: not find(app, role=pyatspi.ROLE_ALERT), 10)
-
-# At level "Avançado" the new exercise is told as the window's new name, and
-# the heading and the exercise line are told visible, each with its text.
-del told[:]
+# At level "Avançado" the exercise is told as the window's new name, the
+# heading and the exercise line with their new captions, and the labels shown
+# as visible.
 press(find(frame, "Avançado", pyatspi.ROLE_MENU_ITEM))
 sum_told = r"Ordel, ([0-9]+) mais ([0-9]+) igual"
-wait_for("the exercise at level Avançado was not told",
-         lambda: heard("object:property-change:accessible-name", None, sum_told), 10)
-operands = re.fullmatch(sum_told, frame.name)
-if not operands:
-    sys.exit(f"FAIL: the window's name is {frame.name!r}")
-for source, data in (("Avançado", "Avançado"), (operands[1], operands[1]), ("mais", "mais")):
-    wait_for(f"the caption {data} was not told with its text",
-             lambda source=source, data=data: heard(
-                 "object:property-change:accessible-name", source, re.escape(data)), 10)
+expect("the exercise at level Avançado", "accessible-name", None, sum_told)
+operands = re.fullmatch(sum_told, frame.name) or sys.exit(f"FAIL: the name is {frame.name!r}")
+for caption in ("Avançado", operands[1], "mais"):
+    expect(f"the caption {caption}", "accessible-name", caption, re.escape(caption))
 for label in (operands[1], "mais", "igual"):
-    wait_for(f"the label {label} was not told visible",
-             lambda label=label: heard("object:state-changed:visible", label, 1), 10)
+    expect(f"the label {label} shown", "visible", label, 1)
 
-# A right answer brings the next exercise, told as the window's name.
+# A right answer brings the next exercise, told as the window's name (unless
+# the same sum is drawn again, when there is nothing new to tell).
 total = int(operands[1]) + int(operands[2])
-del told[:]
-for _ in range(total // 10):
-    press(buttons[2])
-for _ in range(total % 10):
-    press(buttons[3])
-press(buttons[4])
-alert = wait_for("no message box after the right answer",
-                 lambda: find(app, role=pyatspi.ROLE_ALERT), 10)
-if not find(alert, "Muito bem, você acertou !!!"):
-    sys.exit(f"FAIL: {total} on the rods was not taken as right")
-press(find(alert, "OK", pyatspi.ROLE_PUSH_BUTTON))
-wait_for("the message box stayed open", lambda: not find(app, role=pyatspi.ROLE_ALERT), 10)
-wait_for("the next exercise is not the window's name",
-         lambda: re.fullmatch(sum_told, frame.name), 10)
-# The same sum may be drawn twice running; then there is no change to tell.
-same = frame.name == operands[0]
-if not same:
-    wait_for("the next exercise was not told", lambda: heard(
-        "object:property-change:accessible-name", None, re.escape(frame.name)), 10)
-
-print(f"found the frame, 5 buttons and 4 rod areas; 3 beads added and 1 taken off by Press, "
-      f"each count told with its text; the message box answered; Avançado told as "
-      f"{operands[0]!r} with its labels visible; {total} built and the next exercise "
-      + ("drawn the same" if same else f"told as {frame.name!r}"))
+for button, times in ((buttons[2], total // 10), (buttons[3], total % 10)):
+    for _ in range(times):
+        press(button)
+check("Muito bem, você acertou !!!")
+nextsum = wait_for("no next sum", lambda: re.fullmatch(sum_told, frame.name), 10)[0]
+if nextsum != operands[0]:
+    expect("the next exercise", "accessible-name", None, re.escape(nextsum))
+print(f"5 buttons and 4 rod areas; each count told with its text; {operands[0]!r} told with its "
+      f"labels shown; {total} built, right, and {nextsum!r} told")
