@@ -158,9 +158,11 @@ private slots:
         QCOMPARE(box[0], u"Sobre o Ordel 1 1024"_s); // information, OK alone
         QCOMPARE(box[1].size(), 741);
         QVERIFY(box[1].startsWith(u"     O Ordel"_s) && box[1].endsWith(u".org"));
-        // Looked for beside the program first, then in the data folder.
-        QCOMPARE(HelpViewer::defaultSearchFolders(),
-                 QStringList({QCoreApplication::applicationDirPath(), ORDEL_DATA_DIR}));
+        // Looked for beside the program first, and in the data folder too
+        // (tst_desktop checks the XDG data folders between them).
+        QCOMPARE(HelpViewer::defaultSearchFolders().first(),
+                 QCoreApplication::applicationDirPath());
+        QVERIFY(HelpViewer::defaultSearchFolders().contains(ORDEL_DATA_DIR));
         QTemporaryDir folder;
         auto* viewer = qobject_cast<HelpViewer*>(window->helpViewer());
         viewer->setSearchFolders({folder.filePath(u"beside"_s), folder.path()});
