@@ -10,10 +10,12 @@ ORDEL_TEST_PACKAGES=(libgtest-dev libbenchmark-dev clang-format xvfb xauth time)
 ORDEL_TEST_PACKAGES+=(dbus-daemon dbus-bin at-spi2-core python3-pyatspi)
 # The fuzzer (scripts/fuzz): clang and libFuzzer's runtime.
 ORDEL_TEST_PACKAGES+=(clang libclang-rt-14-dev)
-# The package's tests: the freedesktop validators, dpkg-shlibdeps for the
-# package's dependencies, Debian's package checker, and unshare and mount to
-# run the unpacked package as if installed.
-ORDEL_TEST_PACKAGES+=(desktop-file-utils appstream dpkg-dev lintian util-linux mount)
+# The package's tests: the freedesktop validators, Debian's package builder and
+# checker, readelf, and unshare and mount to run the unpacked package as if
+# installed (debian/control's Build-Depends come from
+# ordel_install_build_depends); Qt's translations for the window's test.
+ORDEL_TEST_PACKAGES+=(desktop-file-utils appstream dpkg-dev debhelper lintian binutils util-linux
+                      mount qt6-translations-l10n)
 
 # With ORDEL_NO_INSTALL set (as the tests set it), a missing package is an
 # error instead: a test never installs anything.

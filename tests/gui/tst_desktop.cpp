@@ -42,7 +42,7 @@ void removeTranslators() {
 } // namespace
 
 void DesktopTest::helpFolders_data() {
-    QTest::addColumn<QString>("dataDirs"); // XDG_DATA_DIRS; null: unset
+    QTest::addColumn<QString>("dataDirs");  // XDG_DATA_DIRS; null: unset
     QTest::addColumn<QStringList>("after"); // the folders after the program's and the user's
 
     QTest::newRow("a school's folder before the system's")
