@@ -4,7 +4,6 @@
 #include "QtTranslation.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QFileInfo>
 #include <QLibraryInfo>
 #include <QLocale>
@@ -15,87 +14,49 @@ class DesktopTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void helpFolders_data();
-    void helpFolders();
-    void qtTranslation_data();
-    void qtTranslation();
-};
-
-namespace {
-
-const QString kBuilt = QStringLiteral(ORDEL_DATA_DIR);
-
-void setOrUnset(const char* name, const QString& value) {
-    if (value.isNull())
-        qunsetenv(name);
-    else
-        qputenv(name, value.toUtf8());
-}
-
-void removeTranslators() {
-    for (QTranslator* translator : qApp->findChildren<QTranslator*>()) {
-        QCoreApplication::removeTranslator(translator);
-        delete translator;
+    void helpFolders_data() {
+        QTest::addColumn<QByteArray>("dataDirs");  // XDG_DATA_DIRS, unset when null
+        QTest::addColumn<QStringList>("expected"); // after the program's and the user's
+        const QString built = QStringLiteral(ORDEL_DATA_DIR);
+        QTest::newRow("a school's folder first, the built-in one last")
+            << QByteArray("/school/share:/usr/share/:/usr/share")
+            << QStringList{"/school/share/ordel", "/usr/share/ordel", built};
+        QTest::newRow("unset: /usr/local/share, then /usr/share")
+            << QByteArray() << QStringList{"/usr/local/share/ordel", "/usr/share/ordel", built};
     }
-}
+    void helpFolders() {
+        QFETCH(QByteArray, dataDirs);
+        QFETCH(QStringList, expected);
+        qputenv("XDG_DATA_HOME", "/home/pupil/.local/share");
+        dataDirs.isNull() ? qunsetenv("XDG_DATA_DIRS") : qputenv("XDG_DATA_DIRS", dataDirs);
+        expected.prepend(QStringLiteral("/home/pupil/.local/share/ordel"));
+        expected.prepend(QCoreApplication::applicationDirPath());
+        expected.removeDuplicates();
+        QCOMPARE(HelpViewer::defaultSearchFolders(), expected);
+    }
 
-} // namespace
-
-void DesktopTest::helpFolders_data() {
-    QTest::addColumn<QString>("dataDirs");  // XDG_DATA_DIRS; null: unset
-    QTest::addColumn<QStringList>("after"); // the folders after the program's and the user's
-
-    QTest::newRow("a school's folder before the system's")
-        << QStringLiteral("/school/share:/usr/share")
-        << QStringList{"/school/share/ordel", "/usr/share/ordel", kBuilt};
-    QTest::newRow("unset: /usr/local/share, then /usr/share")
-        << QString() << QStringList{"/usr/local/share/ordel", "/usr/share/ordel", kBuilt};
-    QTest::newRow("the built-in folder last, when the XDG folders leave it out")
-        << QStringLiteral("/opt/site") << QStringList{"/opt/site/ordel", kBuilt};
-    QTest::newRow("each folder once")
-        << QStringLiteral("/usr/share:/usr/share/") << QStringList{"/usr/share/ordel", kBuilt};
-}
-
-void DesktopTest::helpFolders() {
-    QFETCH(QString, dataDirs);
-    QFETCH(QStringList, after);
-    setOrUnset("XDG_DATA_HOME", QStringLiteral("/home/pupil/.local/share"));
-    setOrUnset("XDG_DATA_DIRS", dataDirs);
-
-    QStringList expected{QCoreApplication::applicationDirPath(),
-                         QStringLiteral("/home/pupil/.local/share/ordel")};
-    for (const QString& folder : after)
-        if (!expected.contains(folder))
-            expected.append(folder);
-    QStringList found = HelpViewer::defaultSearchFolders();
-    for (QString& folder : found)
-        folder = QDir::cleanPath(folder);
-    QCOMPARE(found, expected);
-}
-
-void DesktopTest::qtTranslation_data() {
-    QTest::addColumn<QString>("locale");
-    QTest::addColumn<bool>("installed");
-    QTest::addColumn<QString>("copy"); // the help window's "Copy" in its context menu
-
-    QTest::newRow("Brazilian Portuguese") << "pt_BR" << true << "&Copiar";
-    QTest::newRow("European Portuguese, from Brazil's") << "pt_PT" << true << "&Copiar";
-    QTest::newRow("a language Qt has no translation for") << "sw_KE" << false << "&Copy";
-}
-
-void DesktopTest::qtTranslation() {
-    QFETCH(QString, locale);
-    QFETCH(bool, installed);
-    QFETCH(QString, copy);
-    const QString folder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
-    if (!QFileInfo::exists(folder + QStringLiteral("/qtbase_pt_BR.qm")))
-        QSKIP("Qt's translations (qt6-translations-l10n) are not installed");
-
-    removeTranslators();
-    QCOMPARE(installQtTranslation(*qApp, QLocale(locale)), installed);
-    QCOMPARE(QCoreApplication::translate("QWidgetTextControl", "&Copy"), copy);
-    removeTranslators();
-}
+    void qtTranslation_data() {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("copy"); // "Copy" in the help window's context menu
+        QTest::newRow("Brazilian Portuguese") << "pt_BR"
+                                              << "&Copiar";
+        QTest::newRow("European Portuguese, from Brazil's") << "pt_PT"
+                                                            << "&Copiar";
+        QTest::newRow("none for Swahili") << "sw_KE"
+                                          << "&Copy";
+    }
+    void qtTranslation() {
+        QFETCH(QString, locale);
+        QFETCH(QString, copy);
+        if (!QFileInfo::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) +
+                               QStringLiteral("/qtbase_pt_BR.qm")))
+            QSKIP("Qt's translations (qt6-translations-l10n) are not installed");
+        QCOMPARE(installQtTranslation(*qApp, QLocale(locale)), copy != QStringLiteral("&Copy"));
+        QCOMPARE(QCoreApplication::translate("QWidgetTextControl", "&Copy"), copy);
+        for (QTranslator* translator : qApp->findChildren<QTranslator*>())
+            delete translator; // which also removes it
+    }
+};
 
 QTEST_GUILESS_MAIN(DesktopTest)
 #include "tst_desktop.moc"

@@ -35,13 +35,10 @@ done
 rm -rf "$work/first"
 deb=$out/ordel_${version}_$(dpkg --print-architecture).deb
 [ -f "$deb" ] || fail "no $deb, but: $(ls "$out")"
-depends=", $(dpkg-deb --field "$deb" Depends),"
-for pkg in libqt6core6 libqt6gui6 libqt6widgets6 qt6-qpa-plugins; do
-    [[ $depends =~ ", $pkg"[\ ,] ]] || fail "Depends lacks $pkg: $depends"
-done
-recommends=", $(dpkg-deb --field "$deb" Recommends),"
-for pkg in libqt6svg6 qt6-translations-l10n qt6-wayland; do
-    [[ $recommends =~ ", $pkg"[\ ,] ]] || fail "Recommends lacks $pkg: $recommends"
+for want in Depends:libqt6core6 Depends:libqt6gui6 Depends:libqt6widgets6 Depends:qt6-qpa-plugins \
+    Recommends:libqt6svg6 Recommends:qt6-translations-l10n Recommends:qt6-wayland; do
+    field=", $(dpkg-deb --field "$deb" "${want%%:*}"),"
+    [[ $field =~ ", ${want#*:}"[\ ,] ]] || fail "${want%%:*} lacks ${want#*:}: $field"
 done
 # Debian's checker, on the source and the binary packages: any error or
 # warning fails, its notes pass.
@@ -107,4 +104,4 @@ status=$(installed)
 
 quiet "${dpkg[@]}" --purge ordel
 [ ! -e "$sys/usr" ] || fail "left after removal: $(find "$sys/usr")"
-echo "$(basename "$deb"): ${#files[@]} files, Depends: $depends Recommends: $recommends"
+echo "$(basename "$deb"): ${#files[@]} files"; dpkg-deb --field "$deb" Depends Recommends
