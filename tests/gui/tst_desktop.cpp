@@ -51,9 +51,10 @@ private slots:
         if (!QFileInfo::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) +
                                QStringLiteral("/qtbase_pt_BR.qm")))
             QSKIP("Qt's translations (qt6-translations-l10n) are not installed");
-        QCOMPARE(installQtTranslation(*qApp, QLocale(locale)), copy != QStringLiteral("&Copy"));
+        QCOMPARE(installQtTranslation(*QCoreApplication::instance(), QLocale(locale)),
+                 copy != QStringLiteral("&Copy"));
         QCOMPARE(QCoreApplication::translate("QWidgetTextControl", "&Copy"), copy);
-        for (QTranslator* translator : qApp->findChildren<QTranslator*>())
+        for (QTranslator* translator : QCoreApplication::instance()->findChildren<QTranslator*>())
             delete translator; // which also removes it
     }
 };
