@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QTextBrowser>
 #include <QTextCursor>
 #include <QVBoxLayout>
@@ -126,10 +127,17 @@ HelpViewer::~HelpViewer() {
 
 QStringList HelpViewer::defaultSearchFolders() {
     QStringList folders{QCoreApplication::applicationDirPath()};
+    // The XDG data folders, the user's own first, then the machine's
+    // (XDG_DATA_DIRS: /usr/local/share before /usr/share unless set), so that
+    // a school can put its own help in /usr/local/share/ordel.
+    const QStringList data = QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation);
+    for (const QString& folder : data)
+        folders.append(QDir(folder).filePath(QStringLiteral("ordel")));
+        // The folder the program was built for, when the XDG folders leave it out.
 #ifdef ORDEL_DATA_DIR
-    const QString data = QString::fromUtf8(ORDEL_DATA_DIR);
-    if (!data.isEmpty())
-        folders.append(data);
+    const QString built = QString::fromUtf8(ORDEL_DATA_DIR);
+    if (!built.isEmpty())
+        folders.append(built);
 #endif
     folders.removeDuplicates();
     return folders;

@@ -1,24 +1,47 @@
 #include "OrdelWindow.h"
+#include "QtTranslation.h"
 
 #include <QApplication>
+#include <QLocale>
 
 #include <cstdio>
+#include <string_view>
+
+namespace {
+
+// Whether the command line names Qt's platform ("-platform offscreen"), which
+// Qt reads when the application is made and which needs no display.
+bool platformOption(int argc, char* argv[]) {
+    for (int i = 1; i + 1 < argc; ++i) {
+        const std::string_view arg = argv[i];
+        if (arg == "-platform" || arg == "--platform")
+            return true;
+    }
+    return false;
+}
+
+} // namespace
 
 int main(int argc, char* argv[]) {
 #ifdef Q_OS_LINUX
-    // Without a display Qt would only abort with a terse message.
+    // Without a display Qt would only abort with a terse message in English.
     if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
-        qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && !platformOption(argc, argv)) {
         std::fputs("O Ordel precisa de uma tela gráfica, e nenhuma foi encontrada "
                    "(DISPLAY e WAYLAND_DISPLAY estão vazias).\n"
-                   "Numa máquina sem tela, rode-o numa tela virtual: xvfb-run ./ordel\n",
+                   "Numa máquina sem tela, rode-o numa tela virtual: xvfb-run ordel\n",
                    stderr);
         return 1;
     }
 #endif
+    // The window's class on X11 (WM_CLASS) is Qt's application name, by
+    // default the name the program was started by; fixed here, it is the
+    // desktop entry's StartupWMClass whatever the program's file is called.
+    QCoreApplication::setApplicationName(QStringLiteral("ordel"));
     QApplication app(argc, argv);
-    // The installed desktop entry's name: a desktop matches the window to it,
-    // and shows the entry's name and icon for it.
+    installQtTranslation(app, QLocale());
+    // The installed desktop entry's name: on Wayland the desktop matches the
+    // window to it by this name, and shows the entry's name and icon for it.
     QGuiApplication::setDesktopFileName(QStringLiteral(ORDEL_APP_ID));
     OrdelWindow window;
     window.show();

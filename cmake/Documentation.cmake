@@ -1,50 +1,19 @@
-# What the installed program carries besides itself: its manual page, in
-# English and in Portuguese, and its licence and release history in its
-# documentation folder. The manual pages and the changelog are installed
-# compressed with "gzip -9n" (best compression, no name or time stamp in the
-# header), so that the same sources always give the same bytes.
+# The installed program's manual page, in English and in Portuguese. They are
+# installed as plain text: each distribution compresses manual pages its own
+# way, and its own tools do it.
 
 include(GNUInstallDirs)
-find_program(GZIP gzip REQUIRED)
 
-# The documentation folder is named after the package, not after the CMake
-# project (which GNUInstallDirs' DOCDIR would use).
-set(ORDEL_DOC_DIR ${CMAKE_INSTALL_DATAROOTDIR}/doc/ordel)
-# The folders the manual page names: the licence's, and the data folder in
-# which the program looks for its help (app/CMakeLists.txt builds the same
-# path into it).
-set(ORDEL_DOC_DIR_FULL ${CMAKE_INSTALL_FULL_DATAROOTDIR}/doc/ordel)
+# The data folder in which the program looks for its help, which the manual
+# page names (app/CMakeLists.txt builds the same path into the program).
 set(ORDEL_DATA_DIR ${CMAKE_INSTALL_FULL_DATADIR}/ordel)
 
-set(ORDEL_DOC_BUILD ${CMAKE_CURRENT_BINARY_DIR}/doc)
+set(ORDEL_MAN_BUILD ${CMAKE_CURRENT_BINARY_DIR}/man)
+configure_file(${PROJECT_SOURCE_DIR}/man/ordel.1.in ${ORDEL_MAN_BUILD}/man1/ordel.1 @ONLY)
+configure_file(${PROJECT_SOURCE_DIR}/man/pt_BR/ordel.1.in ${ORDEL_MAN_BUILD}/pt/man1/ordel.1 @ONLY)
 
-# Copies SOURCE to OUTPUT in the build folder, filling in @VARIABLES@ when
-# CONFIGURE is given, and writes OUTPUT.gz beside it. This runs when CMake
-# configures; CMake configures again whenever SOURCE changes.
-function(ordel_compressed_copy source output)
-    cmake_parse_arguments(PARSE_ARGV 2 arg "CONFIGURE" "" "")
-    if(arg_CONFIGURE)
-        configure_file(${source} ${output} @ONLY)
-    else()
-        configure_file(${source} ${output} COPYONLY)
-    endif()
-    execute_process(COMMAND ${GZIP} -9n --stdout ${output}
-                    OUTPUT_FILE ${output}.gz
-                    COMMAND_ERROR_IS_FATAL ANY)
-endfunction()
-
-ordel_compressed_copy(${PROJECT_SOURCE_DIR}/man/ordel.1.in
-                      ${ORDEL_DOC_BUILD}/man1/ordel.1 CONFIGURE)
-ordel_compressed_copy(${PROJECT_SOURCE_DIR}/man/pt_BR/ordel.1.in
-                      ${ORDEL_DOC_BUILD}/pt_BR/man1/ordel.1 CONFIGURE)
-ordel_compressed_copy(${PROJECT_SOURCE_DIR}/packaging/changelog
-                      ${ORDEL_DOC_BUILD}/changelog)
-
-install(FILES ${ORDEL_DOC_BUILD}/man1/ordel.1.gz
-        DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
-# The Portuguese page is Brazilian Portuguese, like the program, so it goes
-# in pt_BR, where man looks first for LANG=pt_BR.UTF-8.
-install(FILES ${ORDEL_DOC_BUILD}/pt_BR/man1/ordel.1.gz
-        DESTINATION ${CMAKE_INSTALL_MANDIR}/pt_BR/man1)
-install(FILES ${PROJECT_SOURCE_DIR}/packaging/copyright ${ORDEL_DOC_BUILD}/changelog.gz
-        DESTINATION ${ORDEL_DOC_DIR})
+install(FILES ${ORDEL_MAN_BUILD}/man1/ordel.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+# The Portuguese page is written in Brazilian Portuguese, like the program,
+# and goes in "pt": man reads it for pt_BR and pt_PT alike, which fall back to
+# the language when no page is written for their country.
+install(FILES ${ORDEL_MAN_BUILD}/pt/man1/ordel.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/pt/man1)

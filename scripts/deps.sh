@@ -10,11 +10,15 @@ ORDEL_TEST_PACKAGES=(libgtest-dev libbenchmark-dev clang-format xvfb xauth time)
 ORDEL_TEST_PACKAGES+=(dbus-daemon dbus-bin at-spi2-core python3-pyatspi)
 # The fuzzer (scripts/fuzz): clang and libFuzzer's runtime.
 ORDEL_TEST_PACKAGES+=(clang libclang-rt-14-dev)
-# The package's tests: the freedesktop validators, dpkg-shlibdeps for the
-# package's dependencies, Debian's package checker, and unshare and mount to
-# run the unpacked package as if installed.
-ORDEL_TEST_PACKAGES+=(desktop-file-utils appstream dpkg-dev lintian util-linux mount)
+# The package's tests: the freedesktop validators, Debian's package builder and
+# checker, readelf, and unshare and mount to run the unpacked package as if
+# installed (debian/control's Build-Depends come from
+# ordel_install_build_depends); Qt's translations for the window's test.
+ORDEL_TEST_PACKAGES+=(desktop-file-utils appstream dpkg-dev debhelper lintian binutils util-linux
+                      mount qt6-translations-l10n)
 
+# With ORDEL_NO_INSTALL set (as the tests set it), a missing package is an
+# error instead: a test never installs anything.
 ordel_install_missing() {
     local missing=() pkg
     for pkg in "$@"; do
@@ -22,10 +26,23 @@ ordel_install_missing() {
             || missing+=("$pkg")
     done
     [ ${#missing[@]} -eq 0 ] && return 0
+    if [ -n "${ORDEL_NO_INSTALL:-}" ]; then
+        echo "Missing: ${missing[*]}" >&2
+        return 1
+    fi
     echo "Installing: ${missing[*]}"
     local sudo=()
     [ "$(id -u)" -ne 0 ] && sudo=(sudo)
     "${sudo[@]}" apt-get update -q
     "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive \
         apt-get install -y -q --no-install-recommends "${missing[@]}"
+}
+
+# Installs what debian/control's Build-Depends name and this machine lacks, as
+# dpkg-checkbuilddeps reports it (without the versions, which apt picks).
+ordel_install_build_depends() {
+    local unmet
+    unmet=$(dpkg-checkbuilddeps 2>&1 | sed -n 's/.*Unmet build dependencies: //p' |
+        sed 's/([^)]*)//g') || true
+    [ -z "$unmet" ] || ordel_install_missing $unmet
 }

@@ -223,9 +223,11 @@ private slots:
     }
 
     void helpFoldersAndExit() {
-        // Looked for beside the program first, then in the data folder.
-        QCOMPARE(HelpViewer::defaultSearchFolders(),
-                 QStringList({QCoreApplication::applicationDirPath(), ORDEL_DATA_DIR}));
+        // Looked for beside the program first, and in the data folder too
+        // (tst_desktop checks the XDG data folders between them).
+        QCOMPARE(HelpViewer::defaultSearchFolders().first(),
+                 QCoreApplication::applicationDirPath());
+        QVERIFY(HelpViewer::defaultSearchFolders().contains(ORDEL_DATA_DIR));
         // "Sair" and closing the window end the run with no question; the
         // help goes with the window.
         for (const bool sair : {true, false}) {

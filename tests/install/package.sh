@@ -1,31 +1,51 @@
 #!/usr/bin/env bash
 # Has the freedesktop tools judge the desktop entry and the AppStream file,
-# builds the Debian package with scripts/package, checks its fields and its
-# contents, has lintian judge it, installs and removes it with dpkg in a
-# scratch root, and runs the program as installed.
+# builds the Debian packages twice with scripts/package and checks that both
+# builds give the same bytes, has lintian judge them, checks the package's
+# fields and contents, installs and removes it with dpkg in a scratch root,
+# and runs the program as installed. It installs nothing on this machine and
+# reaches no network: without Debian's packaging tools or the Build-Depends it
+# is skipped (exit 77).
 #   package.sh SOURCE_DIR WORK_DIR APP_ID VERSION
-# CMAKE and CPACK name the tools scripts/package uses.
 set -euo pipefail
 src=$1 work=$2 id=$3 version=$4
 out=$work/out sys=$work/sys
-rm -rf "$out" "$sys"
-mkdir -p "$out" "$sys/var/lib/dpkg"
 fail() { echo "FAIL: $*" >&2 && exit 1; }
 # Runs a step quietly, showing its output only when it fails.
 quiet() { "$@" >"$work/step.log" 2>&1 || { cat "$work/step.log" >&2; fail "$*"; }; }
 
+for tool in dpkg-buildpackage dh lintian desktop-file-validate appstreamcli readelf unshare; do
+    command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
+done
+unmet=$(cd "$src" && dpkg-checkbuilddeps 2>&1) || { echo "SKIP: $unmet"; exit 77; }
+export ORDEL_NO_INSTALL=1
+rm -rf "$sys"
+mkdir -p "$sys/var/lib/dpkg"
+
 # Warnings and hints fail too; the AppStream file's pedantic notes pass.
 said=$(desktop-file-validate "$src/assets/$id.desktop" 2>&1) && [ -z "$said" ] || fail "$said"
 quiet appstreamcli validate --no-net --pedantic "$src/assets/$id.metainfo.xml"
+
+# Two builds of the same sources, in different folders, give the same bytes.
+quiet "$src/scripts/package" "$work/first"
 quiet "$src/scripts/package" "$work/build" "$out"
-deb=$(echo "$out"/*.deb)
-[ "$(dpkg-deb --field "$deb" Version)" = "$version" ] || fail "$deb is not at version $version"
-depends=", $(dpkg-deb --field "$deb" Depends),"
-for pkg in libqt6core6 libqt6gui6 libqt6widgets6 qt6-qpa-plugins; do
-    [[ $depends =~ ", $pkg"[\ ,] ]] || fail "Depends lacks $pkg: $depends"
+for built in "$out"/*.deb; do
+    cmp "$built" "$work/first/out/${built##*/}" || fail "two builds gave different ${built##*/}"
 done
-# Debian's checker: any error or warning fails, its notes pass.
-quiet lintian --fail-on error,warning "$deb"
+rm -rf "$work/first"
+deb=$out/ordel_${version}_$(dpkg --print-architecture).deb
+[ -f "$deb" ] || fail "no $deb, but: $(ls "$out")"
+for want in Depends:libqt6core6 Depends:libqt6gui6 Depends:libqt6widgets6 Depends:qt6-qpa-plugins \
+    Recommends:libqt6svg6 Recommends:qt6-translations-l10n Recommends:qt6-wayland; do
+    field=", $(dpkg-deb --field "$deb" "${want%%:*}"),"
+    [[ $field =~ ", ${want#*:}"[\ ,] ]] || fail "${want%%:*} lacks ${want#*:}: $field"
+done
+# Debian's checker, on the source and the binary packages: any error or
+# warning fails, its notes pass.
+quiet lintian --fail-on error,warning "$out/ordel_${version}_$(dpkg --print-architecture).changes"
+# Debian's own files come from debian/, never from the upstream install.
+! grep /share/doc/ "$work/build/ordel-$version"/obj-*/install_manifest.txt ||
+    fail "the upstream install writes a documentation file"
 
 # Every file the package must hold, each the project's own, and nothing else;
 # dpkg installs exactly those and takes them all away again.
@@ -34,9 +54,9 @@ declare -A files=(
     ["usr/share/applications/$id.desktop"]="assets/$id.desktop"
     ["usr/share/metainfo/$id.metainfo.xml"]="assets/$id.metainfo.xml"
     ["usr/share/icons/hicolor/scalable/apps/$id.svg"]=assets/icons/ordel.svg
-    [usr/share/doc/ordel/copyright]=packaging/copyright
+    [usr/share/doc/ordel/copyright]=debian/copyright
     [usr/bin/ordel]= [usr/share/doc/ordel/changelog.gz]= [usr/share/man/man1/ordel.1.gz]=
-    [usr/share/man/pt_BR/man1/ordel.1.gz]=)
+    [usr/share/man/pt/man1/ordel.1.gz]=)
 for size in 16 32 48 64 128 256; do
     files["usr/share/icons/hicolor/${size}x${size}/apps/$id.png"]="assets/icons/hicolor/${size}x${size}/$id.png"
 done
@@ -48,20 +68,40 @@ diff <(printf '%s\n' "${!files[@]}" | sort) <(cd "$sys" && find usr ! -type d | 
 for f in "${!files[@]}"; do
     [ -z "${files[$f]}" ] || cmp "$src/${files[$f]}" "$sys/$f"
 done
-quiet appstreamcli validate-tree --no-net "$sys"
-[[ $(zcat "$sys/usr/share/doc/ordel/changelog.gz") == "ordel ($version) "* ]] ||
+zcat "$sys/usr/share/doc/ordel/changelog.gz" | cmp - "$src/debian/changelog"
+[[ $(head -1 "$src/debian/changelog") == "ordel ($version) "* ]] ||
     fail "the changelog's latest entry is not $version"
+quiet appstreamcli validate-tree --no-net "$sys"
+# The program finds its libraries where the system keeps them, not by a path
+# of its own.
+! readelf -d "$sys/usr/bin/ordel" | grep -E 'RPATH|RUNPATH' || fail "the program carries a run path"
 
-# The installed program, its folders laid over the machine's /usr in a private
-# mount namespace, must start and keep running; it looks for its help in the
-# folder the package fills.
+# Runs the installed program, its folders laid over the machine's /usr in a
+# private mount namespace and with no display, for at most 5 seconds, and
+# prints its exit status (124: still running):
+#   installed [VARIABLE=VALUE...] [-- ARGUMENT...]
+installed() {
+    local vars=() status=0
+    while [ $# -gt 0 ] && [ "$1" != -- ]; do vars+=("$1") && shift; done
+    [ $# -eq 0 ] || shift
+    timeout 5 env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM ORDEL_ROOT="$sys" "${vars[@]}" \
+        unshare --map-root-user --mount sh -ec '
+            mount -t overlay ordel-root -o "lowerdir=$ORDEL_ROOT/usr:/usr" /usr
+            exec /usr/bin/ordel "$@"' sh "$@" >"$work/said" 2>&1 || status=$?
+    echo "$status"
+}
+# It looks for its help in the folder the package fills; it starts and keeps
+# running on the platform Qt is told of, by its variable or by its option;
+# with neither and no display it says, in Portuguese, how to run it.
 grep -q /usr/share/ordel "$sys/usr/bin/ordel" || fail "the program does not look in /usr/share/ordel"
-status=0
-QT_QPA_PLATFORM=offscreen ORDEL_ROOT=$sys timeout 5 unshare --map-root-user --mount sh -ec '
-    mount -t overlay ordel-root -o "lowerdir=$ORDEL_ROOT/usr:/usr" /usr
-    exec /usr/bin/ordel' || status=$?
-[ "$status" -eq 124 ] || fail "the installed program ended with $status instead of running"
+status=$(installed QT_QPA_PLATFORM=offscreen)
+[ "$status" = 124 ] || fail "with QT_QPA_PLATFORM=offscreen it ended with $status: $(cat "$work/said")"
+status=$(installed -- -platform offscreen)
+[ "$status" = 124 ] || fail "with -platform offscreen it ended with $status: $(cat "$work/said")"
+status=$(installed)
+[ "$status" = 1 ] && grep -q "tela virtual: xvfb-run ordel$" "$work/said" ||
+    fail "with no display it ended with $status, saying: $(cat "$work/said")"
 
 quiet "${dpkg[@]}" --purge ordel
 [ ! -e "$sys/usr" ] || fail "left after removal: $(find "$sys/usr")"
-echo "$(basename "$deb"): ${#files[@]} files, Depends: $depends"
+echo "$(basename "$deb"): ${#files[@]} files"; dpkg-deb --field "$deb" Depends Recommends
