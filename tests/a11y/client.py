@@ -15,8 +15,7 @@ def wait_for(what, find, seconds=30):
         GLib.MainContext.default().iteration(False)  # deliver bus events
         if program.poll() is not None:
             sys.exit(f"FAIL: the program ended with status {program.returncode}")
-        found = find()
-        if found:
+        if found := find():
             return found
         time.sleep(0.05)
     sys.exit("FAIL: " + what)
@@ -119,5 +118,4 @@ check("Muito bem, você acertou !!!")
 nextsum = wait_for("no next sum", lambda: re.fullmatch(sum_told, frame.name), 10)[0]
 if nextsum != operands[0]:
     expect("the next exercise", "accessible-name", None, re.escape(nextsum))
-print(f"5 buttons and 4 rod areas; each count told with its text; {operands[0]!r} told with its "
-      f"labels shown; {total} built, right, and {nextsum!r} told")
+print(f"each count told; {operands[0]!r} told, labels shown; {total} right; {nextsum!r} told")
