@@ -118,4 +118,10 @@ check("Muito bem, você acertou !!!")
 nextsum = wait_for("no next sum", lambda: re.fullmatch(sum_told, frame.name), 10)[0]
 if nextsum != operands[0]:
     expect("the next exercise", "accessible-name", None, re.escape(nextsum))
-print(f"each count told; {operands[0]!r} told, labels shown; {total} right; {nextsum!r} told")
+
+# Back at level "Iniciante" the sign and the equals sign are told hidden.
+press(find(frame, "Iniciante", pyatspi.ROLE_MENU_ITEM))
+for label in ("mais", "igual"):
+    expect(f"the label {label} hidden", "visible", label, 0)
+print(f"each count told; {operands[0]!r} told, labels shown; {total} right; {nextsum!r} told; "
+      "back at Iniciante, labels hidden")
