@@ -195,10 +195,6 @@ inline constexpr std::array<RodLook, 4> kRodLooks{{
      .answer = {.name = "RespU", .left = 8520}},
 }};
 
-constexpr const RodLook& look(Rod rod) {
-    return kRodLooks[index(rod)];
-}
-
 constexpr Twips buttonBox(const RodLook& r) {
     return {r.button.left, kButtonTop, kButtonWidth, kButtonHeight};
 }
@@ -273,10 +269,6 @@ inline constexpr std::array<LabelLook, 6> kLabelLooks{{
      .anchor = Anchor::Centre,
      .text = QPalette::ButtonText},
 }};
-
-constexpr const LabelLook& look(LabelId id) {
-    return kLabelLooks[static_cast<std::size_t>(id)];
-}
 
 inline constexpr std::string_view kCheckName = "Cmd_Corrigir";
 inline constexpr std::string_view kCheckCaption = "CORRIGIR";
