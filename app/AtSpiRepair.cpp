@@ -43,12 +43,29 @@ void send(QAccessibleInterface* iface, const QString& member, const QString& kin
     bus.send(signal);
 }
 
+// Whether Qt's bridge leaves something untold for this kind of event.
+bool needsRepair(QAccessible::Event type) {
+    switch (type) {
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 2)
+    case QAccessible::NameChanged:
+    case QAccessible::DescriptionChanged:
+#endif
+    case QAccessible::ObjectShow:
+    case QAccessible::ObjectHide:
+        return true;
+    default:
+        return false;
+    }
+}
+
 void repair(QAccessibleEvent* event) {
+    // Most events need nothing: their interface is not even looked up.
+    if (!needsRepair(event->type()))
+        return;
     QAccessibleInterface* iface = event->accessibleInterface();
     if (iface == nullptr || !iface->isValid())
         return;
     switch (event->type()) {
-#if QT_VERSION < QT_VERSION_CHECK(6, 8, 2)
     case QAccessible::NameChanged:
         send(iface, QStringLiteral("PropertyChange"), QStringLiteral("accessible-name"), 0,
              iface->text(QAccessible::Name));
@@ -57,13 +74,9 @@ void repair(QAccessibleEvent* event) {
         send(iface, QStringLiteral("PropertyChange"), QStringLiteral("accessible-description"), 0,
              iface->text(QAccessible::Description));
         break;
-#endif
-    case QAccessible::ObjectShow:
-    case QAccessible::ObjectHide:
+    default: // shown or hidden
         send(iface, QStringLiteral("StateChanged"), QStringLiteral("visible"),
              event->type() == QAccessible::ObjectShow ? 1 : 0, 0);
-        break;
-    default:
         break;
     }
 }
