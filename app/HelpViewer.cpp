@@ -133,8 +133,8 @@ QStringList HelpViewer::defaultSearchFolders() {
     const QStringList data = QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation);
     for (const QString& folder : data)
         folders.append(QDir(folder).filePath(QStringLiteral("ordel")));
-        // The folder the program was built for, when the XDG folders leave it out.
 #ifdef ORDEL_DATA_DIR
+    // The folder the program was built for, when the XDG folders leave it out.
     const QString built = QString::fromUtf8(ORDEL_DATA_DIR);
     if (!built.isEmpty())
         folders.append(built);
