@@ -1,15 +1,45 @@
 # Debian packages the project needs, and a function that installs the missing
 # ones. Sourced by scripts/run and scripts/test.
 
+# Package names that differ between releases are picked by what the
+# release's archive has: the first of the names given that apt knows (or that
+# is installed already). Debian 12 keeps Qt's SVG icon engine in libqt6svg6;
+# Debian 13 moved it to qt6-svg-plugins.
+ordel_pick() {
+    local pkg
+    for pkg in "$@"; do
+        if dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed'; then
+            echo "$pkg" && return 0
+        fi
+    done
+    # apt-cache knows nothing before the first apt-get update of a new machine
+    # (a test, which never reaches the network, takes what apt knows).
+    compgen -G '/var/lib/apt/lists/*_Packages' >/dev/null || [ -n "${ORDEL_NO_INSTALL:-}" ] ||
+        ordel_apt_update
+    for pkg in "$@"; do
+        if [ -n "$(apt-cache show --no-all-versions "$pkg" 2>/dev/null)" ]; then
+            echo "$pkg" && return 0
+        fi
+    done
+    echo "$1"
+}
+
+ordel_apt_update() {
+    local sudo=()
+    [ "$(id -u)" -ne 0 ] && sudo=(sudo)
+    "${sudo[@]}" apt-get update -q >&2
+}
+
 ORDEL_BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev fonts-dejavu-core)
 # Qt's SVG icon engine: the window's icon drawn from its SVG at any size.
-ORDEL_BUILD_PACKAGES+=(libqt6svg6)
+ORDEL_BUILD_PACKAGES+=("$(ordel_pick qt6-svg-plugins libqt6svg6)")
 ORDEL_TEST_PACKAGES=(libgtest-dev libbenchmark-dev clang-format xvfb xauth time)
 # The screen-reader test: a session bus, the accessibility bus and Debian's
 # python client for it.
 ORDEL_TEST_PACKAGES+=(dbus-daemon dbus-bin at-spi2-core python3-pyatspi)
-# The fuzzer (scripts/fuzz): clang and libFuzzer's runtime.
-ORDEL_TEST_PACKAGES+=(clang libclang-rt-14-dev)
+# The fuzzer (scripts/fuzz): clang and libFuzzer's runtime, each in the
+# release's default version.
+ORDEL_TEST_PACKAGES+=(clang libclang-rt-dev)
 # The package's tests: the freedesktop validators, Debian's package builder and
 # checker, readelf, and unshare and mount to run the unpacked package as if
 # installed (debian/control's Build-Depends come from
@@ -33,7 +63,7 @@ ordel_install_missing() {
     echo "Installing: ${missing[*]}"
     local sudo=()
     [ "$(id -u)" -ne 0 ] && sudo=(sudo)
-    "${sudo[@]}" apt-get update -q
+    ordel_apt_update
     "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive \
         apt-get install -y -q --no-install-recommends "${missing[@]}"
 }

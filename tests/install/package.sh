@@ -35,10 +35,14 @@ done
 rm -rf "$work/first"
 deb=$out/ordel_${version}_$(dpkg --print-architecture).deb
 [ -f "$deb" ] || fail "no $deb, but: $(ls "$out")"
-for want in Depends:libqt6core6 Depends:libqt6gui6 Depends:libqt6widgets6 Depends:qt6-qpa-plugins \
-    Recommends:libqt6svg6 Recommends:qt6-translations-l10n Recommends:qt6-wayland; do
+# Each relation as a pattern: Debian 13 renamed Qt Core's package for its
+# 64-bit time, and moved the SVG icon engine to a package of its own.
+for want in 'Depends:libqt6core6(t64)?' Depends:libqt6gui6 Depends:libqt6widgets6 \
+    Depends:qt6-qpa-plugins 'Recommends:qt6-svg-plugins \| libqt6svg6 \(<< 6\.7\.2-5~\)' \
+    Recommends:qt6-translations-l10n Recommends:qt6-wayland; do
     field=", $(dpkg-deb --field "$deb" "${want%%:*}"),"
-    [[ $field =~ ", ${want#*:}"[\ ,] ]] || fail "${want%%:*} lacks ${want#*:}: $field"
+    pattern=", ${want#*:}[ ,]"
+    [[ $field =~ $pattern ]] || fail "${want%%:*} lacks ${want#*:}: $field"
 done
 # Debian's checker, on the source and the binary packages: any error or
 # warning fails, its notes pass.
