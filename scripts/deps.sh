@@ -72,7 +72,9 @@ ordel_install_missing() {
 # dpkg-checkbuilddeps reports it (without the versions, which apt picks).
 ordel_install_build_depends() {
     local unmet
-    unmet=$(dpkg-checkbuilddeps 2>&1 | sed -n 's/.*Unmet build dependencies: //p' |
-        sed 's/([^)]*)//g') || true
+    # Debian 12 says "Unmet", Debian 13 "unmet"; build-essential comes as
+    # "build-essential:native".
+    unmet=$(dpkg-checkbuilddeps 2>&1 | sed -n 's/.*unmet build dependencies: //Ip' |
+        sed 's/([^)]*)//g; s/:native//g') || true
     [ -z "$unmet" ] || ordel_install_missing $unmet
 }
