@@ -2,6 +2,7 @@
 // the pupil drives it, and what the program takes from the machine it runs
 // on: the folders in which it looks for its help, and Qt's own translation.
 
+#include "Accessibility.h"
 #include "BeadArray.h"
 #include "HelpViewer.h"
 #include "OrdelWindow.h"
@@ -33,7 +34,8 @@ class TestWindow : public QObject {
     Draws draws;
     std::unique_ptr<OrdelWindow> window;
     using Box = std::tuple<QString, QMessageBox::Icon, QMessageBox::StandardButtons, QString>;
-    Box box; // title, icon, buttons, text
+    Box box;         // title, icon, buttons, text
+    QString boxName; // what screen readers and braille show of the box
 
     QWidget* w(const QString& name) const { return window->findChild<QWidget*>(name); }
     void choose(const char* item) const { window->findChild<QAction*>(item)->trigger(); }
@@ -58,9 +60,10 @@ class TestWindow : public QObject {
         auto* open = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         QVERIFY(open != nullptr);
         box = {open->windowTitle(), open->icon(), open->standardButtons(), open->text()};
+        boxName = read(open, QAccessible::Name);
         open->done(QMessageBox::Ok);
     }
-    QString page() const { return window->findChild<QTextBrowser*>()->toPlainText(); }
+    QString page() const { return window->findChild<QTextEdit*>()->toPlainText(); }
 
 private slots:
     // Every window is built under one style; the last test changes it.
@@ -110,9 +113,15 @@ private slots:
             choose(item);
             names += named();
         }
-        QCOMPARE(names, u"Ordel, forme o número 7|Ordel, 3 mais 7 igual [Operação]|Ordel, 5 "
-                        "dividido por 2 igual [Operação]|Ordel, 5 vezes 2 igual [Operação]|"
-                        "Ordel, forme o número 7|"_s);
+        QCOMPARE(names, u"Ordel, forme o número 7|Ordel, 3 mais 7 igual a quanto? [Operação]|"
+                        "Ordel, 5 dividido por 2 igual a quanto? [Operação]|Ordel, 5 vezes 2 "
+                        "igual a quanto? [Operação]|Ordel, forme o número 7|"_s);
+        // F2's whole board: the exercise, then the rods, thousands first.
+        click("Comando_Dezena");
+        click("Comando_Unidade", 2);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F2);
+        QCOMPARE(accessibility::board(window->core()),
+                 u"forme o número 7. Nas hastes: milhar 0, centena 0, dezena 1, unidade 2"_s);
         QCOMPARE(window->windowTitle(), u"Ordel"_s);
     }
 
@@ -132,6 +141,7 @@ private slots:
             QTimer::singleShot(0, this, &TestWindow::answerBox);
             click("Cmd_Corrigir");
             QCOMPARE(box, Box("Ordel", QMessageBox::NoIcon, QMessageBox::Ok, said));
+            QCOMPARE(boxName, u"Ordel: "_s + said);
         }
         QCOMPARE(w("Numero2")->property("text"), QVariant(u"5"_s));
     }
@@ -164,6 +174,13 @@ private slots:
         QCOMPARE(units->valueInterface()->currentValue(), QVariant(1));
         QCOMPARE(told(), u"2 contas,2 contas,2 contas,1 conta,1 conta,1 conta,2 contas,2 contas,"
                          "2 contas,1 conta,1 conta,1 conta,"_s);
+        // The focused button tells its count alone; what the keys do is told
+        // on arriving at a button.
+        QCOMPARE(read(w("Comando_Centena"), QAccessible::Description), u"1 conta"_s);
+        QTest::keyClick(w("Comando_Centena"), Qt::Key_Tab);
+        QVERIFY(read(w("Comando_Milhar"), QAccessible::Description)
+                    .startsWith(u"2 contas. Adicionar uma conta na haste dos milhares; as teclas "
+                                "Backspace e Delete"_s));
     }
 
     void aboutBox() {
@@ -171,6 +188,7 @@ private slots:
         choose("MnuSobre");
         const QString text = std::get<3>(box); // checked below, piece by piece
         QCOMPARE(box, Box(u"Sobre o Ordel"_s, QMessageBox::Information, QMessageBox::Ok, text));
+        QCOMPARE(boxName, u"Sobre o Ordel"_s); // too long to add the text
         // One line of 741 characters: four pieces in order, each after a run
         // of blanks (its length, then the piece's, in characters).
         QCOMPARE(text.size(), 741);
@@ -216,8 +234,16 @@ private slots:
         viewer->setHelpFile(name);
         viewer->ShowHelp();
         QVERIFY2(page().contains(shown.replace(u"%1"_s, folder.path())), qPrintable(page()));
-        choose("MnuTópicos");
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
         QVERIFY(page().startsWith(u"Ordel\nAvançado"_s));
+        // Read a line at a time: the caret starts at the top, Down moves it
+        // a line; Escape closes the help.
+        auto* text = window->findChild<QTextEdit*>();
+        QTRY_COMPARE(QApplication::focusWidget(), text);
+        QTest::keyClick(text, Qt::Key_Down);
+        QCOMPARE(text->textCursor().block().text(), u"Avançado"_s);
+        QTest::keyClick(text, Qt::Key_Escape);
+        QVERIFY(!viewer->window()->isVisible());
     }
 
     // "Sair" and closing the window end the run with no question; the help
