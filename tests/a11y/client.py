@@ -3,7 +3,7 @@
 # its names, descriptions and values, and heard through the events a screen
 # reader speaks from. Takes the program to start: it listens on the bus first,
 # as a screen reader started before the program would.
-import atexit, os, re, subprocess, sys, time
+import atexit, os, re, subprocess, sys, tempfile, time
 
 import pyatspi
 from gi.repository import GLib
@@ -79,10 +79,19 @@ def expect(what, kind, source, data, seconds=10):
 for kind in ("property-change:accessible-value", "property-change:accessible-name",
              "property-change:accessible-description", "state-changed:visible", "announcement"):
     pyatspi.Registry.registerEventListener(listen, "object:" + kind)
-pyatspi.Registry.registerKeystrokeListener(lambda e: keys_heard.append(e.event_string), mask=0,
-                                           kind=(pyatspi.KEY_PRESSED_EVENT,), synchronous=False,
-                                           preemptive=False)
-program = subprocess.Popen(sys.argv[1], env=dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1"))
+
+
+def hear_key(e):
+    keys_heard.append(e.event_string)
+    return False  # not consumed
+
+
+pyatspi.Registry.registerKeystrokeListener(hear_key, mask=0, kind=(pyatspi.KEY_PRESSED_EVENT,),
+                                           synchronous=False, preemptive=False)
+# The program's standard error, which normal use leaves empty.
+runtime, errors = tempfile.mkdtemp(), tempfile.TemporaryFile()
+program = subprocess.Popen(sys.argv[1], stderr=errors, env=dict(
+    os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", XDG_RUNTIME_DIR=runtime))
 atexit.register(program.kill)
 app = wait_for("the program did not show on the accessibility bus", lambda: next(
     (a for a in pyatspi.Registry.getDesktop(0) if a and a.name == "ordel"), None))
@@ -133,6 +142,7 @@ for control in (buttons[3], buttons[3], buttons[3], areas[3], buttons[3]):
 key("BackSpace")
 wait_for("the units rod's value is not 2", lambda: areas[3].queryValue().currentValue == 2, 10)
 wait_for("Backspace did not reach the keystroke listener", lambda: "BackSpace" in keys_heard)
+pyatspi.Registry.deregisterKeystrokeListener(hear_key, mask=0, kind=(pyatspi.KEY_PRESSED_EVENT,))
 expect("a value change", "accessible-value", "Haste das unidades", None)
 said = [d for k, s, d in told if k == "accessible-description" and s == "UNIDADE"]
 if said != ["1 conta", "2 contas", "3 contas", "2 contas", "3 contas", "2 contas"]:
@@ -212,3 +222,8 @@ wait_for("Escape left the help open", lambda: not shown(pyatspi.ROLE_DIALOG), 10
 broken = [e for e in told if e[0] in ("accessible-name", "accessible-description") and e[2] is None]
 if broken:
     sys.exit(f"FAIL: changes sent without their text: {broken[:3]}")
+program.terminate()
+program.wait(10)
+errors.seek(0)
+if printed := errors.read().decode(errors="replace"):
+    sys.exit("FAIL: the program printed on its standard error:\n" + printed[:2000])
