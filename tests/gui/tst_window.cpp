@@ -34,8 +34,7 @@ class TestWindow : public QObject {
     Draws draws;
     std::unique_ptr<OrdelWindow> window;
     using Box = std::tuple<QString, QMessageBox::Icon, QMessageBox::StandardButtons, QString>;
-    Box box;         // title, icon, buttons, text
-    QString boxName; // what screen readers and braille show of the box
+    Box box; // title, icon, buttons, text
 
     QWidget* w(const QString& name) const { return window->findChild<QWidget*>(name); }
     void choose(const char* item) const { window->findChild<QAction*>(item)->trigger(); }
@@ -60,7 +59,6 @@ class TestWindow : public QObject {
         auto* open = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         QVERIFY(open != nullptr);
         box = {open->windowTitle(), open->icon(), open->standardButtons(), open->text()};
-        boxName = read(open, QAccessible::Name);
         open->done(QMessageBox::Ok);
     }
     QString page() const { return window->findChild<QTextEdit*>()->toPlainText(); }
@@ -141,7 +139,6 @@ private slots:
             QTimer::singleShot(0, this, &TestWindow::answerBox);
             click("Cmd_Corrigir");
             QCOMPARE(box, Box("Ordel", QMessageBox::NoIcon, QMessageBox::Ok, said));
-            QCOMPARE(boxName, u"Ordel: "_s + said);
         }
         QCOMPARE(w("Numero2")->property("text"), QVariant(u"5"_s));
     }
@@ -174,13 +171,6 @@ private slots:
         QCOMPARE(units->valueInterface()->currentValue(), QVariant(1));
         QCOMPARE(told(), u"2 contas,2 contas,2 contas,1 conta,1 conta,1 conta,2 contas,2 contas,"
                          "2 contas,1 conta,1 conta,1 conta,"_s);
-        // The focused button tells its count alone; what the keys do is told
-        // on arriving at a button.
-        QCOMPARE(read(w("Comando_Centena"), QAccessible::Description), u"1 conta"_s);
-        QTest::keyClick(w("Comando_Centena"), Qt::Key_Tab);
-        QVERIFY(read(w("Comando_Milhar"), QAccessible::Description)
-                    .startsWith(u"2 contas. Adicionar uma conta na haste dos milhares; as teclas "
-                                "Backspace e Delete"_s));
     }
 
     void aboutBox() {
@@ -188,7 +178,6 @@ private slots:
         choose("MnuSobre");
         const QString text = std::get<3>(box); // checked below, piece by piece
         QCOMPARE(box, Box(u"Sobre o Ordel"_s, QMessageBox::Information, QMessageBox::Ok, text));
-        QCOMPARE(boxName, u"Sobre o Ordel"_s); // too long to add the text
         // One line of 741 characters: four pieces in order, each after a run
         // of blanks (its length, then the piece's, in characters).
         QCOMPARE(text.size(), 741);
@@ -234,7 +223,7 @@ private slots:
         viewer->setHelpFile(name);
         viewer->ShowHelp();
         QVERIFY2(page().contains(shown.replace(u"%1"_s, folder.path())), qPrintable(page()));
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
+        QTest::keyClick(window.get(), Qt::Key_F1);
         QVERIFY(page().startsWith(u"Ordel\nAvançado"_s));
         // Read a line at a time: the caret starts at the top, Down moves it
         // a line; Escape closes the help.
