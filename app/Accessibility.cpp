@@ -29,6 +29,38 @@ QString rodName(Rod rod) {
     return QString::fromUtf8(kRodNames[ordel::index(rod)]);
 }
 
+// The rods as the whole board is told, as in "dezena 1".
+constexpr std::string_view kRodWords[] = {"milhar", "centena", "dezena", "unidade"};
+
+QString buttonHint(Rod rod) {
+    return QStringLiteral(". Adicionar uma conta na haste ") + rodName(rod) +
+           QStringLiteral("; as teclas Backspace e Delete tiram a última conta");
+}
+
+// The exercise as the window shows it, without the program's title. At
+// level "Avançado" a line ending in the equals sign is closed with "a
+// quanto?": a screen reader says the window's role word right after its
+// name, and "igual" must not run into it as if it were part of the sum.
+QString exerciseOnly(const ordel::Ordel& core) {
+    const auto caption = [&core](LabelId id) {
+        return QString::fromStdString(core.label(id).caption);
+    };
+    if (core.atBeginnerLevel())
+        return QStringLiteral("forme o número ") + caption(LabelId::Numero2);
+    // The exercise line as it stands on the window, left to right, each sign
+    // as its word; a part still empty is left out.
+    QStringList line;
+    for (LabelId id : {LabelId::Numero1, LabelId::Símbolo, LabelId::Numero2, LabelId::Label2}) {
+        const QString text = caption(id);
+        const QString word = signWord(text);
+        if (!text.isEmpty())
+            line << (word.isEmpty() ? text : word);
+    }
+    if (!line.isEmpty() && line.back() == signWord(QStringLiteral("=")))
+        line << QStringLiteral("a quanto?");
+    return line.join(u' ');
+}
+
 // What each label is for; its caption is read as its name. Resultado, under
 // the "CORRIGIR" button, holds the expected answer: no screen reader may read
 // it, as no pupil can see it. Numero2's description follows the level; the
@@ -137,8 +169,15 @@ void tellCount(Rod rod, int count, PressArea* area, QWidget* beads, QWidget* but
     const QString counted = beadCount(count);
     describe(area, counted + QStringLiteral("; um clique nesta haste tira a última conta"));
     describe(beads, counted);
-    describe(button, counted + QStringLiteral(". Adicionar uma conta na haste ") + rodName(rod) +
-                         QStringLiteral("; as teclas Backspace e Delete tiram a última conta"));
+    // The window's focus widget: focused now, or as soon as the window is.
+    const bool focused = button->window()->focusWidget() == button;
+    describe(button, focused ? counted : counted + buttonHint(rod));
+}
+
+void arriveOnButton(Rod rod, int count, QWidget* button) {
+    // Set as the focus arrives, before Qt tells screen readers of the focus:
+    // they read the new description with the button, not as a change.
+    describe(button, beadCount(count) + buttonHint(rod));
 }
 
 void nameCheckButton(QWidget* check) {
@@ -167,8 +206,16 @@ void tellLevel(bool beginner, QWidget* numero2) {
 
 void tellExercise(const ordel::Ordel& core, QWidget* window) {
     const QString name = exercise(core);
-    if (name != window->accessibleName())
-        window->setAccessibleName(name);
+    if (name == window->accessibleName())
+        return;
+    const bool first = window->accessibleName().isEmpty();
+    window->setAccessibleName(name);
+    if (!first)
+        announceNewName(window, exerciseOnly(core));
+}
+
+void tellBoard(const ordel::Ordel& core, QWidget* window) {
+    announce(window, board(core));
 }
 
 QString signWord(const QString& caption) {
@@ -189,22 +236,26 @@ QString beadCount(int count) {
 }
 
 QString exercise(const ordel::Ordel& core) {
-    const QString title = QString::fromUtf8(ordel::texts::kProgramTitle);
-    const auto caption = [&core](LabelId id) {
-        return QString::fromStdString(core.label(id).caption);
-    };
-    if (core.atBeginnerLevel())
-        return title + QStringLiteral(", forme o número ") + caption(LabelId::Numero2);
-    // The exercise line as it stands on the window, left to right, each sign
-    // as its word; a part still empty is left out.
-    QStringList line;
-    for (LabelId id : {LabelId::Numero1, LabelId::Símbolo, LabelId::Numero2, LabelId::Label2}) {
-        const QString text = caption(id);
-        const QString word = signWord(text);
-        if (!text.isEmpty())
-            line << (word.isEmpty() ? text : word);
-    }
-    return title + QStringLiteral(", ") + line.join(u' ');
+    return QString::fromUtf8(ordel::texts::kProgramTitle) + QStringLiteral(", ") +
+           exerciseOnly(core);
+}
+
+QString board(const ordel::Ordel& core) {
+    QString told = exerciseOnly(core);
+    if (!told.endsWith(u'?'))
+        told += u'.';
+    QStringList rods;
+    for (Rod rod : ordel::kAllRods)
+        rods << QString::fromUtf8(kRodWords[ordel::index(rod)]) + u' ' +
+                    QString::number(core.frame().count(rod));
+    return told + QStringLiteral(" Nas hastes: ") + rods.join(QStringLiteral(", "));
+}
+
+QString messageBoxName(const QString& title, const QString& text) {
+    // A braille display's line is commonly 40 cells.
+    constexpr qsizetype kBrailleLine = 40;
+    const QString named = title + QStringLiteral(": ") + text.simplified();
+    return named.size() <= kBrailleLine ? named : title;
 }
 
 } // namespace accessibility

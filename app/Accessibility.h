@@ -25,10 +25,14 @@ void install();
 
 // The names and descriptions a rod's controls are built with.
 void nameRod(ordel::Rod rod, PressArea* area, QWidget* beads, QWidget* answer);
-// A rod's count, after every change: on the rod's area and beads, and first
-// in its add button's description, where the focus is while beads go on and
-// off (screen readers speak a change of the focused control only).
+// A rod's count, after every change: on the rod's area and beads, and as its
+// add button's description, where the focus is while beads go on and off
+// (screen readers speak a change of the focused control only). The focused
+// button's description is the count alone, so that each bead is told short;
+// arriveOnButton() gives a button, as the focus arrives on it, the count
+// followed by what its keys do.
 void tellCount(ordel::Rod rod, int count, PressArea* area, QWidget* beads, QWidget* button);
+void arriveOnButton(ordel::Rod rod, int count, QWidget* button);
 
 void nameCheckButton(QWidget* check);
 void nameLabel(ordel::LabelId id, QWidget* label);
@@ -42,10 +46,18 @@ void tellLevel(bool beginner, QWidget* numero2);
 // entering the window, when asked for the title, and when it changes. The
 // title a sighted pupil sees stays "Ordel".
 void tellExercise(const ordel::Ordel& core, QWidget* window);
+// Has the screen reader say the whole board at once: the exercise, then each
+// rod's count, thousands first. Nothing on the window changes.
+void tellBoard(const ordel::Ordel& core, QWidget* window);
+// A message box's accessible name: its title, and its text when that is
+// short enough to stand beside it on a braille line, which shows a box's
+// name and its focused button but not its text.
+QString messageBoxName(const QString& title, const QString& text);
 
 // The phrases themselves.
-QString signWord(const QString& caption); // empty for what is not a sign
-QString beadCount(int count);             // "1 conta", "2 contas"
-QString exercise(const ordel::Ordel& core);
+QString signWord(const QString& caption);   // empty for what is not a sign
+QString beadCount(int count);               // "1 conta", "2 contas"
+QString exercise(const ordel::Ordel& core); // with the program's title
+QString board(const ordel::Ordel& core);
 
 } // namespace accessibility

@@ -1,10 +1,12 @@
 #include "AtSpiRepair.h"
 
 #include <QAccessible>
+#include <QApplication>
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDBusVariant>
 #include <QVariantMap>
+#include <QWidget>
 
 // Why this exists: Orca, and other screen readers on the AT-SPI bus, speak a
 // changed name or description of the focused control from the text carried
@@ -12,15 +14,23 @@
 // caption until an event brings the new one. Qt's bridge before 6.8.2 puts
 // the control's own object reference where that text belongs (6.8.2 sends
 // the text), so the pupil would hear nothing when a bead goes on or off and
-// would hear a stale exercise. And every Qt up to 6.8.2 at least announces a
-// shown or hidden widget as "showing" only, never "visible", so the operands
-// that appear at level "Avançado" would stay out of flat review. Each such
-// event is sent on as usual, and then sent once more, right, on the bridge's
-// own connection, so that it comes from the program's own name on the bus.
+// would hear a stale exercise, and Orca logs an error for each such event.
+// Those events are therefore not handed to Qt's bridge at all: the program
+// sends each one itself, with its text, on the bridge's own connection, so
+// that it comes from the program's own name on the bus. And every Qt up to
+// 6.8.2 at least announces a shown or hidden widget as "showing" only, never
+// "visible", so the operands that appear at level "Avançado" would stay out
+// of flat review: that event goes to the bridge as usual and is followed by
+// the "visible" one.
+//
+// This file is the only place that asks which Qt it runs on: each path the
+// bridge needs is chosen here.
 
 namespace {
 
 QAccessible::UpdateHandler previousHandler = nullptr;
+
+void handle(QAccessibleEvent* event);
 
 // The path under which the bridge shows an interface on the bus.
 QString busPath(QAccessibleInterface* iface) {
@@ -43,55 +53,65 @@ void send(QAccessibleInterface* iface, const QString& member, const QString& kin
     bus.send(signal);
 }
 
-// Whether Qt's bridge leaves something untold for this kind of event.
-bool needsRepair(QAccessible::Event type) {
-    switch (type) {
+void sendDescription(QAccessibleInterface* iface, const QString& text) {
+    send(iface, QStringLiteral("PropertyChange"), QStringLiteral("accessible-description"), 0,
+         text);
+}
+
+// Whether the bridge's own event for this kind is wrong, and the program's
+// takes its place.
+constexpr bool replaced(QAccessible::Event type) {
 #if QT_VERSION < QT_VERSION_CHECK(6, 8, 2)
-    case QAccessible::NameChanged:
-    case QAccessible::DescriptionChanged:
+    return type == QAccessible::NameChanged || type == QAccessible::DescriptionChanged;
+#else
+    Q_UNUSED(type);
+    return false;
 #endif
-    case QAccessible::ObjectShow:
-    case QAccessible::ObjectHide:
-        return true;
-    default:
-        return false;
+}
+
+// Whether the bridge's own event for this kind is right but leaves something
+// untold, which the program tells after it.
+constexpr bool followed(QAccessible::Event type) {
+    return type == QAccessible::ObjectShow || type == QAccessible::ObjectHide;
+}
+
+void passToBridge(QAccessibleEvent* event) {
+    if (previousHandler != nullptr) {
+        previousHandler(event);
+    } else {
+        // As Qt would send it without this handler.
+        QAccessible::installUpdateHandler(nullptr);
+        QAccessible::updateAccessibility(event);
+        QAccessible::installUpdateHandler(handle);
     }
 }
 
-void repair(QAccessibleEvent* event) {
+void handle(QAccessibleEvent* event) {
+    const QAccessible::Event type = event->type();
     // Most events need nothing: their interface is not even looked up.
-    if (!needsRepair(event->type()))
+    if (!replaced(type)) {
+        passToBridge(event);
+        if (!followed(type))
+            return;
+    }
+    if (!QAccessible::isActive())
         return;
     QAccessibleInterface* iface = event->accessibleInterface();
     if (iface == nullptr || !iface->isValid())
         return;
-    switch (event->type()) {
+    switch (type) {
     case QAccessible::NameChanged:
         send(iface, QStringLiteral("PropertyChange"), QStringLiteral("accessible-name"), 0,
              iface->text(QAccessible::Name));
         break;
     case QAccessible::DescriptionChanged:
-        send(iface, QStringLiteral("PropertyChange"), QStringLiteral("accessible-description"), 0,
-             iface->text(QAccessible::Description));
+        sendDescription(iface, iface->text(QAccessible::Description));
         break;
     default: // shown or hidden
         send(iface, QStringLiteral("StateChanged"), QStringLiteral("visible"),
-             event->type() == QAccessible::ObjectShow ? 1 : 0, 0);
+             type == QAccessible::ObjectShow ? 1 : 0, 0);
         break;
     }
-}
-
-void handle(QAccessibleEvent* event) {
-    // First the bridge's own event, as Qt would send it without this handler.
-    if (previousHandler != nullptr) {
-        previousHandler(event);
-    } else {
-        QAccessible::installUpdateHandler(nullptr);
-        QAccessible::updateAccessibility(event);
-        QAccessible::installUpdateHandler(handle);
-    }
-    if (QAccessible::isActive())
-        repair(event);
 }
 
 } // namespace
@@ -100,4 +120,44 @@ void installAtSpiRepair() {
     static const bool installed =
         (previousHandler = QAccessible::installUpdateHandler(handle), true);
     Q_UNUSED(installed);
+}
+
+void announce(QWidget* window, const QString& text) {
+    if (!QAccessible::isActive())
+        return;
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    // Qt 6.8 has announcements, and Orca 48 speaks them (object:announcement).
+    QAccessibleAnnouncementEvent event(window, text);
+    QAccessible::updateAccessibility(&event);
+#else
+    // Before 6.8 Qt has no announcement, and Orca 43 listens for none. What
+    // Orca 43 does speak at once is a changed description of the focused
+    // control, from the event's text: the phrase goes out as such an event,
+    // and the control's own description stays as it is. Orca also keeps the
+    // last description it heard of each control and says nothing when the
+    // same one comes again, so an empty one goes first: the phrase is told
+    // each time it is asked for.
+    QWidget* focus = window->focusWidget();
+    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(
+        focus != nullptr && focus->hasFocus() ? focus : window);
+    if (iface == nullptr)
+        return;
+    sendDescription(iface, QString());
+    sendDescription(iface, text);
+#endif
+}
+
+void announceNewName(QWidget* window, const QString& text) {
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    // Orca 48 drops a window-name change whose text it has already read
+    // while handling a focus move (the focus going back to a rod's button as
+    // a menu or the message box closes, just as the name changes): the new
+    // exercise would go unsaid. An announcement is never dropped so.
+    announce(window, text);
+#else
+    // Orca 43 speaks the window's name change itself, from the event's text
+    // that this file sends.
+    Q_UNUSED(window);
+    Q_UNUSED(text);
+#endif
 }

@@ -1,14 +1,15 @@
 #include "HelpViewer.h"
 
 #include <QCoreApplication>
+#include <QDialog>
 #include <QDir>
 #include <QEvent>
 #include <QFile>
 #include <QFileInfo>
 #include <QPushButton>
 #include <QStandardPaths>
-#include <QTextBrowser>
 #include <QTextCursor>
+#include <QTextEdit>
 #include <QVBoxLayout>
 #include <QWidget>
 
@@ -160,21 +161,28 @@ void HelpViewer::ensureWindow() {
     if (window_)
         return;
     // A window of its own, yet a child of the owner: it is deleted with the
-    // owner, and closing it never ends the program.
-    auto* window = new QWidget(owner_, Qt::Window);
+    // owner, and closing it never ends the program. A dialog, not modal: a
+    // screen reader knows it as a window with a title (a plain widget would
+    // be a nameless "filler" to it), and Escape closes it.
+    auto* window = new QDialog(owner_);
     window->setObjectName(QStringLiteral("HelpWindow"));
     window->setWindowTitle(QStringLiteral("Ajuda do Ordel"));
     window->setAttribute(Qt::WA_QuitOnClose, false);
     window->resize(640, 560);
 
-    text_ = new QTextBrowser(window);
+    // A read-only text view rather than a browser: the help has no links to
+    // follow (a link in a damaged file must not load some other file), and
+    // screen readers know a browser's text as one block, a label, which they
+    // read whole. This one is a text with a caret that the arrow keys move a
+    // line at a time, and screen readers say each line the caret reaches.
+    text_ = new QTextEdit(window);
     text_->setObjectName(QStringLiteral("HelpText"));
-    // The help has no links to follow; a link in a damaged file must not
-    // make the browser load some other file.
-    text_->setOpenLinks(false);
+    text_->setReadOnly(true);
+    text_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
 
     auto* close = new QPushButton(QStringLiteral("&Fechar"), window);
     close->setObjectName(QStringLiteral("HelpClose"));
+    close->setAutoDefault(false);
     connect(close, &QPushButton::clicked, window, &QWidget::close);
 
     auto* layout = new QVBoxLayout(window);
@@ -223,8 +231,11 @@ void HelpViewer::showContents() {
         text_->setHtml(problemPage(helpFile_, places));
     }
 
-    // Setting the text anew also brings the view back to the top, which is
-    // what the contents command asks for.
+    // Setting the text anew also brings the view and the caret back to the
+    // top, which is what the contents command asks for; the caret is where
+    // the keys go, so a screen reader says the title and the first line.
+    text_->moveCursor(QTextCursor::Start);
+    text_->setFocus();
     window_->setWindowState(window_->windowState() & ~Qt::WindowMinimized);
     window_->show();
     window_->raise();

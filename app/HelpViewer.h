@@ -5,7 +5,7 @@
 #include <QString>
 #include <QStringList>
 
-class QTextBrowser;
+class QTextEdit;
 class QWidget;
 
 // The help viewer that the window drives by member name: it sets HelpFile and
@@ -60,7 +60,7 @@ private:
 
     QPointer<QWidget> owner_;
     QPointer<QWidget> window_;
-    QTextBrowser* text_ = nullptr;
+    QTextEdit* text_ = nullptr;
     QString helpFile_;
     int helpCommand_ = kContents;
     QStringList searchFolders_;

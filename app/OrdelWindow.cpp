@@ -14,12 +14,13 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QShortcut>
 #include <QThread>
 
+#include <algorithm>
 #include <type_traits>
 
 using namespace ordel::layout;
@@ -96,15 +97,9 @@ void OrdelWindow::createControls() {
         button->setStyleSheet(addButtonStyle(r.colour));
         button->setAutoDefault(false);
         connect(button, &QPushButton::clicked, this, [this, &r] { (core_.*r.button.click)(); });
-        // With the button focused, Backspace and Delete take the rod's last
-        // bead off through the same handler as a press on the rod: without a
-        // mouse a wrong bead need not spoil the board. One bead per key press.
+        // The window watches the button's keys and focus (eventFilter).
+        button->installEventFilter(this);
         buttons_[index(r.rod)] = button;
-        auto* takeOff = new QShortcut(button);
-        takeOff->setKeys({QKeySequence(Qt::Key_Backspace), QKeySequence(Qt::Key_Delete)});
-        takeOff->setContext(Qt::WidgetShortcut);
-        takeOff->setAutoRepeat(false);
-        connect(takeOff, &QShortcut::activated, area, &PressArea::press);
 
         // Disabled from creation on: shown in the disabled colours, never
         // focused, never typed into.
@@ -272,6 +267,47 @@ void OrdelWindow::labelChanged(ordel::LabelId id) {
 
 void OrdelWindow::operationMenuChanged() {
     operationMenu_->menuAction()->setVisible(core_.operationMenuVisible());
+}
+
+bool OrdelWindow::eventFilter(QObject* watched, QEvent* event) {
+    const auto* found = std::find(buttons_.cbegin(), buttons_.cend(), watched);
+    if (found == buttons_.cend())
+        return QMainWindow::eventFilter(watched, event);
+    const ordel::Rod rod = ordel::kAllRods[static_cast<std::size_t>(found - buttons_.cbegin())];
+    if (event->type() == QEvent::FocusIn)
+        accessibility::arriveOnButton(rod, core_.frame().count(rod), *found);
+    if (event->type() != QEvent::KeyPress)
+        return false;
+    // With the button focused, Backspace and Delete take the rod's last bead
+    // off through the same handler as a press on the rod: without a mouse a
+    // wrong bead need not spoil the board. One bead per key press: a held
+    // key's repeats do nothing. Taken here, as the button receives the key,
+    // and not by a shortcut, which would take it before Qt hands it to the
+    // screen reader: the screen reader sees the key and stops what it was
+    // saying.
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (key->key() != Qt::Key_Backspace && key->key() != Qt::Key_Delete)
+        return false;
+    if (!key->isAutoRepeat())
+        areas_[index(rod)]->press();
+    return true;
+}
+
+void OrdelWindow::keyPressEvent(QKeyEvent* event) {
+    // Keys that no control took. As with Backspace, no shortcut: the screen
+    // reader sees them, and the menus show no key beside their items.
+    switch (event->modifiers() == Qt::NoModifier ? event->key() : 0) {
+    case Qt::Key_F1: // the help, as in most desktop programs
+        MnuTópicos_Click();
+        break;
+    case Qt::Key_F2: // the whole board, to the screen reader
+        accessibility::tellBoard(core_, this);
+        break;
+    default:
+        QMainWindow::keyPressEvent(event);
+        return;
+    }
+    event->accept();
 }
 
 void OrdelWindow::MnuFechar_Click() {

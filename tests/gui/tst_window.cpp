@@ -2,6 +2,7 @@
 // the pupil drives it, and what the program takes from the machine it runs
 // on: the folders in which it looks for its help, and Qt's own translation.
 
+#include "Accessibility.h"
 #include "BeadArray.h"
 #include "HelpViewer.h"
 #include "OrdelWindow.h"
@@ -60,7 +61,7 @@ class TestWindow : public QObject {
         box = {open->windowTitle(), open->icon(), open->standardButtons(), open->text()};
         open->done(QMessageBox::Ok);
     }
-    QString page() const { return window->findChild<QTextBrowser*>()->toPlainText(); }
+    QString page() const { return window->findChild<QTextEdit*>()->toPlainText(); }
 
 private slots:
     // Every window is built under one style; the last test changes it.
@@ -110,9 +111,15 @@ private slots:
             choose(item);
             names += named();
         }
-        QCOMPARE(names, u"Ordel, forme o número 7|Ordel, 3 mais 7 igual [Operação]|Ordel, 5 "
-                        "dividido por 2 igual [Operação]|Ordel, 5 vezes 2 igual [Operação]|"
-                        "Ordel, forme o número 7|"_s);
+        QCOMPARE(names, u"Ordel, forme o número 7|Ordel, 3 mais 7 igual a quanto? [Operação]|"
+                        "Ordel, 5 dividido por 2 igual a quanto? [Operação]|Ordel, 5 vezes 2 "
+                        "igual a quanto? [Operação]|Ordel, forme o número 7|"_s);
+        // F2's whole board: the exercise, then the rods, thousands first.
+        click("Comando_Dezena");
+        click("Comando_Unidade", 2);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F2);
+        QCOMPARE(accessibility::board(window->core()),
+                 u"forme o número 7. Nas hastes: milhar 0, centena 0, dezena 1, unidade 2"_s);
         QCOMPARE(window->windowTitle(), u"Ordel"_s);
     }
 
@@ -216,8 +223,16 @@ private slots:
         viewer->setHelpFile(name);
         viewer->ShowHelp();
         QVERIFY2(page().contains(shown.replace(u"%1"_s, folder.path())), qPrintable(page()));
-        choose("MnuTópicos");
+        QTest::keyClick(window.get(), Qt::Key_F1);
         QVERIFY(page().startsWith(u"Ordel\nAvançado"_s));
+        // Read a line at a time: the caret starts at the top, Down moves it
+        // a line; Escape closes the help.
+        auto* text = window->findChild<QTextEdit*>();
+        QTRY_COMPARE(QApplication::focusWidget(), text);
+        QTest::keyClick(text, Qt::Key_Down);
+        QCOMPARE(text->textCursor().block().text(), u"Avançado"_s);
+        QTest::keyClick(text, Qt::Key_Escape);
+        QVERIFY(!viewer->window()->isVisible());
     }
 
     // "Sair" and closing the window end the run with no question; the help
