@@ -2,7 +2,7 @@
 // says which state) into the file named as the first argument, at the scale
 // Qt is given (scripts/screenshot runs it at 1 and 2).
 
-#include "support/Screenshot.h"
+#include "Screenshot.h"
 
 #include <cstdio>
 

@@ -6,76 +6,51 @@
 // pixels (red) into the current folder, and names them.
 
 #include "Appearance.h"
-#include "support/Screenshot.h"
+#include "Screenshot.h"
 
 #include <QFileInfo>
 #include <QFontInfo>
 
 #include <cstdio>
 
-namespace {
-
-// The face the pictures were drawn with, for the window's own texts and for
-// the menu bar's: with another, every caption differs.
-const QString kPictureFont = QStringLiteral("DejaVu Sans");
-
-// The picture drawn, with the pixels that differ from the wanted one in red
-// and the others faded.
-QImage differences(const QImage& drawn, const QImage& wanted, int& count) {
-    QImage map(drawn.size(), QImage::Format_RGB32);
-    count = 0;
-    for (int y = 0; y < map.height(); ++y) {
-        for (int x = 0; x < map.width(); ++x) {
-            const QRgb d = drawn.pixel(x, y);
-            const bool same = wanted.valid(x, y) && wanted.pixel(x, y) == d;
-            count += same ? 0 : 1;
-            map.setPixel(x, y,
-                         same ? qRgb(128 + qGray(d) / 2, 128 + qGray(d) / 2, 128 + qGray(d) / 2)
-                              : qRgb(255, 0, 0));
-        }
-    }
-    return map;
-}
-
-} // namespace
-
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    if (argc != 2) {
-        std::fputs("usage: tst_picture PICTURE.png\n", stderr);
-        return 2;
-    }
+    // The face the pictures were drawn in, for the window's texts and the
+    // menu bar's: with another, every caption differs.
+    const QString face = QStringLiteral("DejaVu Sans");
     for (const QFont& font : {windowFont(12), QApplication::font()}) {
-        const QString found = QFontInfo(font).family();
-        if (found != kPictureFont) {
+        if (const QString found = QFontInfo(font).family(); found != face) {
             std::printf(
                 "SKIP: the pictures were drawn in %s, which this machine replaces with %s\n",
-                qPrintable(kPictureFont), qPrintable(found));
+                qPrintable(face), qPrintable(found));
             return 77;
         }
     }
-    const QString file = QString::fromLocal8Bit(argv[1]);
+    const QString file = QString::fromLocal8Bit(argc == 2 ? argv[1] : "");
     const QImage wanted = QImage(file).convertToFormat(QImage::Format_RGB32);
-    if (wanted.isNull()) {
-        std::printf("FAIL: cannot read %s\n", qPrintable(file));
-        return 1;
-    }
     ordel::test::Screenshot screenshot;
     const QImage drawn = screenshot.picture();
-    int count = 0;
-    const QImage map = differences(drawn, wanted, count);
-    if (count == 0 && drawn.size() == wanted.size()) {
+    // The picture drawn, faded where it matches and red where it differs.
+    QImage map =
+        drawn.convertToFormat(QImage::Format_Grayscale8).convertToFormat(QImage::Format_RGB32);
+    int differ = 0;
+    for (int y = 0; y < map.height(); ++y) {
+        for (int x = 0; x < map.width(); ++x) {
+            const bool same = wanted.valid(x, y) && wanted.pixel(x, y) == drawn.pixel(x, y);
+            differ += same ? 0 : 1;
+            map.setPixel(x, y, same ? (map.pixel(x, y) | 0xff808080) : qRgb(255, 0, 0));
+        }
+    }
+    if (differ == 0 && drawn.size() == wanted.size()) {
         std::printf("PASS: %s, %d x %d pixels\n", qPrintable(file), drawn.width(), drawn.height());
         return 0;
     }
-    const QString base = QFileInfo(file).completeBaseName();
-    const QString drawnFile = QFileInfo(base + QStringLiteral("-drawn.png")).absoluteFilePath();
-    const QString mapFile = QFileInfo(base + QStringLiteral("-differences.png")).absoluteFilePath();
-    drawn.save(drawnFile);
-    map.save(mapFile);
-    std::printf("FAIL: drawn %d x %d, %s is %d x %d; %d pixels differ.\n"
-                "The picture drawn: %s\nThe pixels that differ, in red: %s\n",
-                drawn.width(), drawn.height(), qPrintable(file), wanted.width(), wanted.height(),
-                count, qPrintable(drawnFile), qPrintable(mapFile));
+    const QString base = QFileInfo(QFileInfo(file).completeBaseName()).absoluteFilePath();
+    drawn.save(base + QStringLiteral("-drawn.png"));
+    map.save(base + QStringLiteral("-differences.png"));
+    std::printf("FAIL: %d of the %d x %d pixels drawn differ from \"%s\" (%d x %d).\n"
+                "Drawn: %s-drawn.png\nThe differences, in red: %s-differences.png\n",
+                differ, drawn.width(), drawn.height(), qPrintable(file), wanted.width(),
+                wanted.height(), qPrintable(base), qPrintable(base));
     return 1;
 }
