@@ -101,6 +101,10 @@ private slots:
         // designed below a menu bar as high as this style lays it out.
         QVERIFY(!window->findChild<QAction*>("MnuApagar")->isEnabled());
         QCOMPARE(w("ClientArea")->size(), QSize(770, 425));
+        // Below that height, where the pictures end, the frame's lines and
+        // the answer boxes go on.
+        QCOMPARE(w("Line1")->geometry(), QRect(13, 93, 679, 391));
+        QCOMPARE(w("RespU")->geometry(), QRect(568, 432, 81, 45));
         // Every control is named and described but the frame's lines and the
         // expected answer: hidden under CORRIGIR, it is kept from readers too.
         for (QWidget* c : window->centralWidget()->findChildren<QWidget*>())
@@ -173,6 +177,7 @@ private slots:
         QAccessibleInterface* units = QAccessible::queryAccessibleInterface(w("ImageUnidade"));
         units->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
         QCOMPARE(units->valueInterface()->currentValue(), QVariant(1));
+        QCOMPARE(units->valueInterface()->minimumStepSize(), QVariant(1)); // a bead at a time
         QCOMPARE(told(), u"2 contas,2 contas,2 contas,1 conta,1 conta,1 conta,2 contas,2 contas,"
                          "2 contas,1 conta,1 conta,1 conta,"_s);
     }
@@ -180,8 +185,10 @@ private slots:
     void aboutBox() {
         QTimer::singleShot(0, this, &TestWindow::answerBox);
         choose("MnuSobre");
+        // One line of 741 characters, from the text kept for it.
         QCOMPARE(box, Box(u"Sobre o Ordel"_s, QMessageBox::Information, QMessageBox::Ok,
                           QString::fromUtf8(ordel::aboutText())));
+        QCOMPARE(std::get<3>(box).size(), 741);
     }
 
     // The file asked for, its bytes (none: not there) and what the page shows,
@@ -210,7 +217,7 @@ private slots:
         auto* viewer = qobject_cast<HelpViewer*>(window->helpViewer());
         viewer->setSearchFolders({folder.filePath(u"beside"_s), folder.path()});
         for (const auto& [file, content] :
-             {std::pair(u"ORDEL.HLP"_s, QByteArray("# Ordel\n\n- Avançado\n")),
+             {std::pair(u"ORDEL.HLP"_s, QByteArray("\n# Ordel\n\n- Avançado\n")),
               std::pair(name, bytes)}) {
             QFile f(folder.filePath(file));
             QVERIFY(content.isNull() ||
@@ -219,8 +226,14 @@ private slots:
         viewer->setHelpFile(name);
         viewer->ShowHelp();
         QVERIFY2(page().contains(shown.replace(u"%1"_s, folder.path())), qPrintable(page()));
+        // Told to close, the help comes back with "Tópicos da ajuda", its
+        // text filling the window's width.
+        viewer->setHelpCommand(HelpViewer::kQuit);
+        viewer->ShowHelp();
         choose("MnuTópicos");
         QVERIFY(page().startsWith(u"Ordel\nAvançado"_s));
+        const QWidget* text = window->findChild<QTextBrowser*>();
+        QVERIFY(text->isVisible() && text->width() > text->window()->width() - 30);
     }
 
     // "Sair" and closing the window end the run with no question; the help
@@ -281,8 +294,13 @@ private slots:
     }
 
     void drawingAndColours() {
-        // The icon is drawn from its SVG, not scaled up from the 32 x 32 images.
-        QCOMPARE(window->windowIcon().pixmap(QSize(64, 64), 2.0).size(), QSize(128, 128));
+        // The icon is drawn from its SVG, not scaled up from the 32 x 32
+        // images; disabled, it is the grey 32 x 32 image.
+        const QIcon icon = window->windowIcon();
+        QCOMPARE(icon.pixmap(QSize(64, 64), 2.0).size(), QSize(128, 128));
+        QCOMPARE(icon.pixmap(32, QIcon::Disabled).toImage(),
+                 QImage(u":/icons/ordel-32-mono.png"_s)
+                     .convertToFormat(QImage::Format_ARGB32_Premultiplied));
         // Another style and dark colours while the window is open. Fusion
         // shades a button's face from the palette: only a colour of the
         // button's own holds there.
