@@ -154,15 +154,14 @@ private slots:
     void beadsTakenOff() {
         for (const QString rod : {"Milhar", "Centena", "Dezena", "Unidade"})
             click("Comando_" + rod, 3);
-        // A press on each rod's second bead in turn, with another button or
+        // A press on each rod's second bead in turn, with any button or
         // modifier, goes through the bead to that rod's area alone.
-        // clang-format off
-        const std::pair<Qt::MouseButton, Qt::KeyboardModifiers> presses[] = {{Qt::LeftButton, {}},
-            {Qt::RightButton, {}}, {Qt::MiddleButton, Qt::ControlModifier | Qt::AltModifier}, {Qt::LeftButton, Qt::ShiftModifier}};
-        // clang-format on
+        const Qt::MouseButton buttons[] = {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton,
+                                           Qt::LeftButton};
         for (int r = 0; r < 4; ++r) {
             const auto* beads = window->findChild<BeadArray*>(QString(u"MCDU"[r]));
-            QTest::mouseClick(window->windowHandle(), presses[r].first, presses[r].second,
+            QTest::mouseClick(window->windowHandle(), buttons[r],
+                              r > 1 ? Qt::ShiftModifier | Qt::AltModifier : Qt::NoModifier,
                               beads->mapTo(window.get(), beads->beadRect(2).center()));
             QCOMPARE(told().count(u"2 contas"_s), 3 * (r + 1));
         }
@@ -250,47 +249,37 @@ private slots:
     }
 
     // The help is looked for beside the program, in the user's data folder,
-    // in XDG_DATA_DIRS' (unset when null) and last in the one built in.
-    void helpFolders_data() {
-        QTest::addColumn<QByteArray>("dataDirs");
-        QTest::addColumn<QStringList>("expected");
-        const QString built = QStringLiteral(ORDEL_DATA_DIR);
-        QTest::newRow("a school's folder first, the built-in one last")
-            << QByteArray("/school/share:/usr/share/:/usr/share")
-            << QStringList{"/school/share/ordel", "/usr/share/ordel", built};
-        QTest::newRow("unset: /usr/local/share, then /usr/share")
-            << QByteArray() << QStringList{"/usr/local/share/ordel", "/usr/share/ordel", built};
-    }
+    // in XDG_DATA_DIRS' (by default /usr/local/share, then /usr/share) and
+    // last in the one built in.
     void helpFolders() {
-        QFETCH(QByteArray, dataDirs);
-        QFETCH(QStringList, expected);
+        const QString built = QStringLiteral(ORDEL_DATA_DIR);
         qputenv("XDG_DATA_HOME", "/home/pupil/.local/share");
-        dataDirs.isNull() ? qunsetenv("XDG_DATA_DIRS") : qputenv("XDG_DATA_DIRS", dataDirs);
-        expected.prepend(u"/home/pupil/.local/share/ordel"_s);
-        expected.prepend(QCoreApplication::applicationDirPath());
-        expected.removeDuplicates();
-        QCOMPARE(HelpViewer::defaultSearchFolders(), expected);
+        for (const auto& [dirs, expected] :
+             {std::pair("/school/share:/usr/share/:/usr/share",
+                        QStringList{"/school/share/ordel", "/usr/share/ordel", built}),
+              std::pair("", QStringList{"/usr/local/share/ordel", "/usr/share/ordel", built})}) {
+            *dirs ? qputenv("XDG_DATA_DIRS", dirs) : qunsetenv("XDG_DATA_DIRS");
+            QStringList folders{QCoreApplication::applicationDirPath(),
+                                u"/home/pupil/.local/share/ordel"_s};
+            folders += expected;
+            folders.removeDuplicates();
+            QCOMPARE(HelpViewer::defaultSearchFolders(), folders);
+        }
     }
 
     // Qt's translation for the locale, or for its language where the country
-    // has none, is loaded: Qt's own texts change.
-    void qtTranslation_data() {
-        QTest::addColumn<QString>("locale");
-        QTest::addColumn<bool>("loaded");
-        QTest::newRow("Brazilian Portuguese") << u"pt_BR"_s << true;
-        QTest::newRow("European Portuguese, from Brazil's") << u"pt_PT"_s << true;
-        QTest::newRow("none for Swahili") << u"sw_KE"_s << false;
-    }
+    // has none, is loaded: Qt's own texts change. Swahili has none.
     void qtTranslation() {
-        QFETCH(QString, locale);
-        QFETCH(bool, loaded);
         if (!QFileInfo::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) +
                                u"/qtbase_pt_BR.qm"_s))
             QSKIP("Qt's translations (qt6-translations-l10n) are not installed");
-        QCOMPARE(installQtTranslation(*qApp, QLocale(locale)), loaded);
-        QCOMPARE(QCoreApplication::translate("QWidgetTextControl", "&Copy") != u"&Copy"_s, loaded);
-        for (QTranslator* translator : qApp->findChildren<QTranslator*>())
-            delete translator; // which also removes it
+        for (const auto& [locale, loaded] :
+             {std::pair("pt_BR", true), std::pair("pt_PT", true), std::pair("sw_KE", false)}) {
+            QCOMPARE(installQtTranslation(*qApp, QLocale(locale)), loaded);
+            QCOMPARE(QCoreApplication::translate("QWidgetTextControl", "&Copy") != "&Copy", loaded);
+            for (QTranslator* translator : qApp->findChildren<QTranslator*>())
+                delete translator; // which also removes it
+        }
     }
 
     void drawingAndColours() {
