@@ -203,7 +203,7 @@ private slots:
         QTest::newRow("missing") << u"nada"_s << QByteArray() << u"beside/nada: o arquivo não existe.\n%1/nada: o"_s;
         QTest::newRow("blank") << u"vazio"_s << QByteArray(" \n") << u"vazio: o arquivo está vazio."_s;
         QTest::newRow("unreadable") << u"/proc/self/mem"_s << QByteArray() << u"mem: o arquivo existe, mas não pôde ser lido."_s;
-        QTest::newRow("32 KiB") << u"largo"_s << QByteArray(33000, 'x') << u"grande demais"_s;
+        QTest::newRow("32 KiB") << u"largo"_s << QByteArray(33000, 'x') << u"O arquivo de ajuda é grande demais: só o começo dele é mostrado."_s;
         QTest::newRow("1000 lines") << u"longo"_s << QByteArray("linha\n\n").repeated(600) << u"grande demais"_s;
         QTest::newRow("none named") << QString() << QByteArray() << u"Ajuda não encontrada\nNenhum arquivo de ajuda foi indicado."_s;
         // clang-format on
