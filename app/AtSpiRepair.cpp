@@ -132,9 +132,8 @@ void message(QtMsgType type, const QMessageLogContext& context, const QString& t
 } // namespace
 
 void installAtSpiRepair() {
-    static const bool installed =
-        (previousHandler = QAccessible::installUpdateHandler(handle),
-         previousMessageHandler = qInstallMessageHandler(message), true);
+    static const bool installed = (previousHandler = QAccessible::installUpdateHandler(handle),
+                                   previousMessageHandler = qInstallMessageHandler(message), true);
     Q_UNUSED(installed);
 }
 

@@ -118,8 +118,16 @@ void OrdelWindow::createControls() {
 
     new FrameLines(client);
 
-    for (std::string_view name : kStackingOrder)
-        client->findChild<QWidget*>(QString::fromUtf8(name), Qt::FindDirectChildrenOnly)->raise();
+    // A name there that no control bears is a fault in the layout's tables:
+    // stop at once, naming it, rather than stack the rest wrongly.
+    for (std::string_view name : kStackingOrder) {
+        auto* control =
+            client->findChild<QWidget*>(QString::fromUtf8(name), Qt::FindDirectChildrenOnly);
+        if (control == nullptr)
+            qFatal("kStackingOrder names \"%.*s\", which is no control of the window",
+                   int(name.size()), name.data());
+        control->raise();
+    }
 
     // Tab goes from the units' button up to the thousands', then to
     // "CORRIGIR". The focus starts on "UNIDADE", so the space bar adds a

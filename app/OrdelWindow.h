@@ -77,10 +77,10 @@ private:
     ordel::MessageBox& messages_;
     ordel::Ordel core_;
 
-    std::array<PressArea*, 4> areas_{};
-    std::array<QPushButton*, 4> buttons_{};
-    std::array<BeadArray*, 4> beads_{};
-    std::array<QLineEdit*, 4> answers_{};
+    std::array<PressArea*, ordel::kRodCount> areas_{};
+    std::array<QPushButton*, ordel::kRodCount> buttons_{};
+    std::array<BeadArray*, ordel::kRodCount> beads_{};
+    std::array<QLineEdit*, ordel::kRodCount> answers_{};
     std::array<CaptionLabel*, 6> labels_{};
     QMenu* operationMenu_ = nullptr;
     QPointer<QObject> helpViewer_;

@@ -50,9 +50,9 @@ private:
     void setBead(Rod rod, int bead, bool visible);
     void reportCount(Rod rod);
 
-    std::array<int, 4> counts_{};
-    std::array<std::bitset<kMostBeads>, 4> beads_{};
-    std::array<std::string, 4> answers_;
+    std::array<int, kRodCount> counts_{};
+    std::array<std::bitset<kMostBeads>, kRodCount> beads_{};
+    std::array<std::string, kRodCount> answers_;
     std::string marker_;
     std::int16_t index_ = 0;
     FrameObserver* observer_ = nullptr;

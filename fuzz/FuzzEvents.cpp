@@ -3,6 +3,7 @@
 // After every event the rules there must hold, and the expected number built on
 // the rods must be taken as right; a broken rule aborts with its text.
 
+#include "exercises/Texts.h"
 #include "support/Play.h"
 
 #include <climits>
@@ -37,9 +38,9 @@ struct Input final : RandomSource, MessageBox {
         return (data[back] << 8 | data[back + 1]) % k + 1;
     }
     void show(std::string_view text, std::string_view title, MessageIcon icon) override {
-        right = text == "Muito bem, você acertou !!!";
-        check(title == "Ordel" && icon == MessageIcon::None &&
-                      (right || text == "Tente Novamente !!!")
+        right = text == texts::kCorrect;
+        check(title == texts::kProgramTitle && icon == MessageIcon::None &&
+                      (right || text == texts::kWrong)
                   ? nullptr
                   : "a verdict of the check, titled Ordel, with no icon");
     }

@@ -7,7 +7,7 @@
 
 namespace ordel::test {
 
-// From start-up with the pair (3, 7) and a full units rod, the events
+// From start-up with the pair (3, 7) and every rod full, the events
 // (see kEvents), drawing the given values and no others; then the level,
 // the mode, the exercise and the counts.
 // clang-format off
@@ -17,13 +17,13 @@ struct ExerciseRow { const char* name; const char* events; std::vector<int> draw
 TEST(Exercises, followTheLevelTheModeAndTheOperation) {
     // clang-format off
     const ExerciseRow rows[] = {
-        {"start-up: Iniciante, Unidade, the second value to build", "", {}, "Iniciante Unidade 7= 0/0/0/60"},
+        {"start-up: Iniciante, Unidade, the second value to build", "", {}, "Iniciante Unidade 7= 20/40/70/60"},
         // A mode draws a fresh pair from its range and keeps the beads; at level
         // "Iniciante" only, it shows the second value.
-        {"mode Unidade", "1", {1, 9}, "Iniciante Unidade 9= 0/0/0/60"},
-        {"mode Dezena", "2", {1, 99}, "Iniciante Dezena 99= 0/0/0/60"},
-        {"mode Centena", "3", {1, 999}, "Iniciante Centena 999= 0/0/0/60"},
-        {"mode Milhar", "4", {1, 20999}, "Iniciante Milhar 20999= 0/0/0/60"},
+        {"mode Unidade", "1", {1, 9}, "Iniciante Unidade 9= 20/40/70/60"},
+        {"mode Dezena", "2", {1, 99}, "Iniciante Dezena 99= 20/40/70/60"},
+        {"mode Centena", "3", {1, 999}, "Iniciante Centena 999= 20/40/70/60"},
+        {"mode Milhar", "4", {1, 20999}, "Iniciante Milhar 20999= 20/40/70/60"},
         {"a mode at Avançado keeps the beads", "AU4", {2, 2}, "Avançado Milhar 3+7=10 0/0/0/1"},
         // "Avançado": an addition of the pair held now, on a cleared frame.
         {"Avançado adds the pair held", "A", {}, "Avançado Unidade 3+7=10 0/0/0/0"},
@@ -50,7 +50,7 @@ TEST(Exercises, followTheLevelTheModeAndTheOperation) {
     for (const ExerciseRow& row : rows) {
         SCOPED_TRACE(row.name);
         Harness h;
-        h.board({0, 0, 0, 60});
+        h.board({20, 40, 70, 60});
         h.play(row.events, row.draws);
         ASSERT_EQ(h.view(), row.view); // the rows after one that failed could loop for ever
         EXPECT_EQ(h.draws, 2 + static_cast<int>(row.draws.size()));

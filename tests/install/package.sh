@@ -44,6 +44,11 @@ for want in 'Depends:libqt6core6(t64)?' Depends:libqt6gui6 Depends:libqt6widgets
     pattern=", ${want#*:}[ ,]"
     [[ $field =~ $pattern ]] || fail "${want%%:*} lacks ${want#*:}: $field"
 done
+# The source package holds the project's files alone: no build folder (the
+# test's own work folder among them), no built package, no copy of itself.
+listed=$(tar -tf "$out/ordel_$version.tar.xz")
+junk=$(grep -E '(^|/)(CMakeCache\.txt|[^/]*\.deb)$|/ordel-[0-9.]+/' <<<"$listed" || true)
+[ -z "$junk" ] || fail "the source package holds build files: $(head -3 <<<"$junk")"
 # Debian's checker, on the source and the binary packages: any error or
 # warning fails, its notes pass.
 quiet lintian --fail-on error,warning "$out/ordel_${version}_$(dpkg --print-architecture).changes"

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "exercises/Texts.h"
 #include "support/Play.h"
 
 #include <gtest/gtest.h>
@@ -53,7 +54,7 @@ struct Harness : RandomSource, MessageBox, StateObserver {
     }
     void show(std::string_view text, std::string_view title, MessageIcon icon) override {
         texts.emplace_back(text);
-        EXPECT_TRUE(title == "Ordel" && icon == MessageIcon::None);
+        EXPECT_TRUE(title == texts::kProgramTitle && icon == MessageIcon::None);
     }
 
     // Plays the events (see kEvents), after queueing the values for the draws.
