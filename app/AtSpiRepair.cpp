@@ -163,16 +163,13 @@ void announce(QWidget* window, const QString& text) {
 }
 
 void announceNewName(QWidget* window, const QString& text) {
-#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
-    // Orca 48 drops a window-name change whose text it has already read
-    // while handling a focus move (the focus going back to a rod's button as
-    // a menu or the message box closes, just as the name changes): the new
-    // exercise would go unsaid. An announcement is never dropped so.
+    // Orca 48 and Orca 43 alike drop a window-name change whose text they have
+    // already read while handling a focus move (the focus going back to a
+    // rod's button as a menu closes, just before the name changes): the new
+    // exercise would go unsaid. Told as an announcement, it is not dropped.
+    // After a right answer the focus is still on its way back from the
+    // message box: Orca 43 then reads the window's new name as the window
+    // comes back, and drops the announcement, sent to a control that does
+    // not have the focus.
     announce(window, text);
-#else
-    // Orca 43 speaks the window's name change itself, from the event's text
-    // that this file sends.
-    Q_UNUSED(window);
-    Q_UNUSED(text);
-#endif
 }
