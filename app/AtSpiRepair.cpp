@@ -167,9 +167,10 @@ void announceNewName(QWidget* window, const QString& text) {
     // already read while handling a focus move (the focus going back to a
     // rod's button as a menu closes, just before the name changes): the new
     // exercise would go unsaid. Told as an announcement, it is not dropped.
-    // After a right answer the focus is still on its way back from the
-    // message box: Orca 43 then reads the window's new name as the window
-    // comes back, and drops the announcement, sent to a control that does
-    // not have the focus.
-    announce(window, text);
+    // After a right answer the window is still on its way back from the
+    // message box, none of its controls has the focus yet, and both read the
+    // window's new name as it comes back: an announcement would say it twice.
+    const QWidget* focus = window->focusWidget();
+    if (focus != nullptr && focus->hasFocus())
+        announce(window, text);
 }
