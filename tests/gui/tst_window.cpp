@@ -35,7 +35,8 @@ class TestWindow : public QObject {
     Draws draws;
     std::unique_ptr<OrdelWindow> window;
     using Box = std::tuple<QString, QMessageBox::Icon, QMessageBox::StandardButtons, QString>;
-    Box box; // title, icon, buttons, text
+    Box box;        // title, icon, buttons, text
+    QString spoken; // the box's text as a screen reader reads it
 
     QWidget* w(const QString& name) const { return window->findChild<QWidget*>(name); }
     void choose(const char* item) const { window->findChild<QAction*>(item)->trigger(); }
@@ -60,6 +61,7 @@ class TestWindow : public QObject {
         auto* open = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         QVERIFY(open != nullptr);
         box = {open->windowTitle(), open->icon(), open->standardButtons(), open->text()};
+        spoken = read(open->findChild<QLabel*>(u"qt_msgbox_label"_s), QAccessible::Name);
         open->done(QMessageBox::Ok);
     }
     QString page() const { return window->findChild<QTextEdit*>()->toPlainText(); }
@@ -195,6 +197,8 @@ private slots:
         QCOMPARE(box, Box(u"Sobre o Ordel"_s, QMessageBox::Information, QMessageBox::Ok,
                           QString::fromUtf8(ordel::aboutText())));
         QCOMPARE(std::get<3>(box).size(), 741);
+        // Read with each run of blanks as one space, as braille shows it.
+        QCOMPARE(spoken, std::get<3>(box).simplified());
     }
 
     // The file asked for, its bytes (none: not there) and what the page shows,
