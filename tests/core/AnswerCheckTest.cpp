@@ -59,9 +59,9 @@ TEST(AnswerCheck, spellsTheAnswerFromTheCountsAndMovesOnWhenRight) {
     }
 }
 
-// The texts the pupil reads, as the specification gives them; every other
+// The texts the pupil reads, word for word and sign for sign; every other
 // test takes them from these constants.
-TEST(Texts, areTheSpecifiedOnes) {
+TEST(Texts, areThePupilsWordForWord) {
     EXPECT_EQ(texts::kCorrect, "Muito bem, você acertou !!!");
     EXPECT_EQ(texts::kWrong, "Tente Novamente !!!");
     EXPECT_EQ(std::string(texts::kProgramTitle) + texts::kIniciante.data() +
