@@ -1,7 +1,6 @@
 #include "AtSpiRepair.h"
 
 #include <QAccessible>
-#include <QApplication>
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDBusVariant>

@@ -78,3 +78,20 @@ ordel_install_build_depends() {
         sed 's/([^)]*)//g; s/:native//g') || true
     [ -z "$unmet" ] || ordel_install_missing $unmet
 }
+
+# Copies the project's own files, and nothing else, from the current folder
+# into the one named: never the working folder as a whole, which may hold
+# build folders of any name and whatever else a developer left there. In a
+# clone, the files git tracks and the new ones in the project's folders; from
+# a tarball, those folders.
+#   ordel_copy_sources DEST
+ordel_copy_sources() {
+    local own=(.ci .clang-format .gitignore CMakeLists.txt LICENSE README.md app assets bench board
+               cmake debian docs exercises fuzz man scripts tests)
+    if git rev-parse --is-inside-work-tree >/dev/null 2>&1; then
+        { git ls-files -z -c; git ls-files -z -o --exclude-standard -- "${own[@]}"; } |
+            while IFS= read -r -d '' f; do [ -e "$f" ] && printf '%s\0' "$f"; done
+    else
+        find "${own[@]}" -type f -print0
+    fi | tar --null -T - -cf - | tar -C "$1" -xf -
+}
