@@ -9,32 +9,45 @@ import pyatspi
 from gi.repository import GLib
 
 
+def fail(why):
+    sys.exit("FAIL: " + why)
+
+
 def wait_for(what, find, seconds=30):
     deadline = time.monotonic() + seconds
     while time.monotonic() < deadline:
         while GLib.MainContext.default().iteration(False):  # deliver every bus event
             pass  # (a key waits on a keystroke listener's answer for a short time)
         if program.poll() is not None:
-            sys.exit(f"FAIL: the program ended with status {program.returncode}")
+            fail(f"the program ended with status {program.returncode}")
         if found := find():
             return found
         time.sleep(0.05)
     if what:
-        sys.exit("FAIL: " + what)
+        fail(what)
 
 
-def find(root, name=None, role=None):
-    return root and pyatspi.findDescendant(
-        root, lambda a: name in (None, a.name) and role in (None, a.getRole()))
+def find(root, name=None, role=None, showing=False):
+    return root and pyatspi.findDescendant(root, lambda a: name in (None, a.name) and role in (
+        None, a.getRole()) and (not showing or a.getState().contains(pyatspi.STATE_SHOWING)))
 
 
-def press(control, action="Press"):
+def shown(role):
+    return find(app, role=role, showing=True)
+
+
+def press(control):
     actions = control.queryAction()
     names = [actions.getName(i) for i in range(actions.nActions)]
-    if action not in names:
-        sys.exit(f"FAIL: {control.name} has no {action} action: {names}")
-    actions.doAction(names.index(action))
+    "Press" in names or fail(f"{control.name} has no Press action: {names}")
+    actions.doAction(names.index("Press"))
     wait_for("", lambda: None, 0.3)  # a button's press animates; a second one inside it is lost
+
+
+def key(name):  # on the focused window, serving the bus meanwhile
+    keysyms = dict(BackSpace=0xff08, Tab=0xff09, Escape=0xff1b, Down=0xff54, F1=0xffbe, F2=0xffbf)
+    pyatspi.Registry.generateKeyboardEvent(keysyms[name], "", pyatspi.KEY_SYM)
+    wait_for("", lambda: None, 0.3)
 
 
 # What each event told: (kind, its source's name, the text or state it
@@ -48,22 +61,16 @@ def listen(e):
     told.append((e.type.split(":")[-1], e.source.name, data if isinstance(data, (str, int)) else None))
 
 
-def key(name):
-    """Types a key on the focused window; it waits for a keystroke listener's
-    answer, so the bus is served meanwhile."""
-    keysym = {"BackSpace": 0xff08, "Tab": 0xff09, "Escape": 0xff1b, "Down": 0xff54,
-              "F1": 0xffbe, "F2": 0xffbf}[name]
-    pyatspi.Registry.generateKeyboardEvent(keysym, "", pyatspi.KEY_SYM)
-    wait_for("", lambda: None, 0.3)
+def matches(d, data):  # data: a regular expression, a state, or None for any
+    if isinstance(data, str):
+        return isinstance(d, str) and re.fullmatch(data, d)
+    return data is None or d == data
 
 
 def expect(what, kind, source, data, seconds=10):
-    """Waits for an event of this kind from a source so named (None: any)
-    carrying data that matches (a regular expression, a state, or None: any)."""
+    """Waits for an event of this kind from a source so named (None: any)."""
     wait_for(what + " was not told", lambda: any(
-        k == kind and source in (None, s) and (data is None or d == data if not isinstance(
-            data, str) else isinstance(d, str) and re.fullmatch(data, d)) for k, s, d in told),
-        seconds)
+        k == kind and source in (None, s) and matches(d, data) for k, s, d in told), seconds)
 
 
 for kind in ("property-change:accessible-value", "property-change:accessible-name",
@@ -71,8 +78,8 @@ for kind in ("property-change:accessible-value", "property-change:accessible-nam
     pyatspi.Registry.registerEventListener(listen, "object:" + kind)
 keys_heard = []  # what reaches a screen reader's keystroke listener
 hear_key = lambda e: keys_heard.append(e.event_string) or False  # not consumed
-pyatspi.Registry.registerKeystrokeListener(hear_key, mask=0, kind=(pyatspi.KEY_PRESSED_EVENT,),
-                                           synchronous=True, preemptive=False)
+key_kind = dict(mask=0, kind=(pyatspi.KEY_PRESSED_EVENT,))
+pyatspi.Registry.registerKeystrokeListener(hear_key, synchronous=True, preemptive=False, **key_kind)
 # The program's standard error, which normal use leaves empty.
 runtime, errors = tempfile.mkdtemp(), tempfile.TemporaryFile()
 program = subprocess.Popen(sys.argv[1], stderr=errors, env=dict(
@@ -88,18 +95,13 @@ areas = [wait_for(f"no rod area {n}", lambda n=n: find(frame, "Haste " + n))
          for n in ("dos milhares", "das centenas", "das dezenas", "das unidades")]
 
 
-def shown(role):
-    return pyatspi.findDescendant(app, lambda a: a.getRole() == role and a.getState().contains(
-        pyatspi.STATE_SHOWING))
-
-
 def check(expected):
     """Presses CORRIGIR and OK; the message box must say what is expected, in
     its text and in its name, which braille shows."""
     press(buttons[4])
     alert = wait_for("no message box after CORRIGIR", lambda: shown(pyatspi.ROLE_ALERT))
     if not find(alert, expected) or alert.name != "Ordel: " + expected:
-        sys.exit(f"FAIL: the message box does not say {expected}: {alert.name!r}")
+        fail(f"the message box does not say {expected}: {alert.name!r}")
     press(find(alert, "OK", pyatspi.ROLE_PUSH_BUTTON))
     wait_for("the message box stayed open", lambda: not shown(pyatspi.ROLE_ALERT), 10)
 
@@ -109,14 +111,14 @@ def board_told(pattern):
     button's description event, carrying the words."""
     key("F2")
     wait_for(f"F2 did not tell {pattern}", lambda: any(
-        k in ("announcement", "accessible-description") and isinstance(d, str) and
-        re.fullmatch(pattern, d) for k, s, d in told[-4:]), 10)
+        k in ("announcement", "accessible-description") and matches(d, pattern)
+        for k, s, d in told[-4:]), 10)
 
 
 # The exercise is the window's name from the start: the number to build.
 number = re.fullmatch(r"Ordel, forme o número ([1-9])", frame.name)
 if not number or not find(frame, number[1], pyatspi.ROLE_LABEL):
-    sys.exit(f"FAIL: the window's name does not tell the number shown: {frame.name!r}")
+    fail(f"the window's name does not tell the number shown: {frame.name!r}")
 
 # Each bead put on or taken off is told with the rod's new count alone, as
 # text, on the focused add button, and on the rod's area. Backspace on the
@@ -127,15 +129,15 @@ for control in (buttons[3], buttons[3], buttons[3], areas[3], buttons[3]):
 key("BackSpace")
 wait_for("the units rod's value is not 2", lambda: areas[3].queryValue().currentValue == 2, 10)
 wait_for("Backspace did not reach the keystroke listener", lambda: "BackSpace" in keys_heard)
-pyatspi.Registry.deregisterKeystrokeListener(hear_key, mask=0, kind=(pyatspi.KEY_PRESSED_EVENT,))
+pyatspi.Registry.deregisterKeystrokeListener(hear_key, **key_kind)
 expect("a value change", "accessible-value", "Haste das unidades", None)
 said = [d for k, s, d in told if k == "accessible-description" and s == "UNIDADE"]
 if said != ["1 conta", "2 contas", "3 contas", "2 contas", "3 contas", "2 contas"]:
-    sys.exit(f"FAIL: the counts told on UNIDADE are {said}")
+    fail(f"the counts told on UNIDADE are {said}")
 expect("the removal", "accessible-description", "Haste das unidades", r"2 contas; .*")
 key("Tab"), key("Tab")
 if not re.fullmatch(r"0 contas\. Adicionar .* Backspace e Delete .*", buttons[1].description):
-    sys.exit(f"FAIL: CENTENA on arrival is described {buttons[1].description!r}")
+    fail(f"CENTENA on arrival is described {buttons[1].description!r}")
 board_told(r"forme o número [1-9]\. Nas hastes: milhar 0, centena 0, dezena 0, unidade 2")
 wrong = number[1] != "2"
 check("Tente Novamente !!!" if wrong else "Muito bem, você acertou !!!")
@@ -148,7 +150,7 @@ if wrong:  # the board stays for another try, and F2 tells it
 press(find(frame, "Avançado", pyatspi.ROLE_MENU_ITEM))
 sum_told = r"Ordel, ([0-9]+) mais ([0-9]+) igual a quanto\?"
 expect("the exercise at level Avançado", "accessible-name", None, sum_told)
-operands = re.fullmatch(sum_told, frame.name) or sys.exit(f"FAIL: the name is {frame.name!r}")
+operands = re.fullmatch(sum_told, frame.name) or fail(f"the name is {frame.name!r}")
 for caption in ("Avançado", operands[1], "mais"):
     expect(f"the caption {caption}", "accessible-name", caption, re.escape(caption))
 for label in (operands[1], "mais", "igual"):
@@ -160,15 +162,14 @@ for label in (operands[1], "mais", "igual"):
 for _ in range(10):
     current = re.fullmatch(sum_told, frame.name)
     total = int(current[1]) + int(current[2])
-    for button, times in ((buttons[2], total // 10), (buttons[3], total % 10)):
-        for _ in range(times):
-            press(button)
+    for button in [buttons[2]] * (total // 10) + [buttons[3]] * (total % 10):
+        press(button)
     check("Muito bem, você acertou !!!")
     nextsum = wait_for("no next sum", lambda: re.fullmatch(sum_told, frame.name), 10)[0]
     if nextsum != current[0]:
         break
 else:
-    sys.exit(f"FAIL: ten right answers brought no other sum than {nextsum!r}")
+    fail(f"ten right answers brought no other sum than {nextsum!r}")
 expect("the next exercise", "accessible-name", None, re.escape(nextsum))
 
 # Back at level "Iniciante" the sign and the equals sign are told hidden.
@@ -182,20 +183,20 @@ key("F1")
 help_window = wait_for("F1 showed no help", lambda: shown(pyatspi.ROLE_DIALOG))
 text = find(help_window, role=pyatspi.ROLE_TEXT)
 if help_window.name != "Ajuda do Ordel" or not text:
-    sys.exit(f"FAIL: the help is {help_window.name!r}, text {text}: " + str([(c.getRoleName(), c.name) for c in help_window]))
+    fail(f"the help is {help_window.name!r}, text {text}: " + str([(c.getRoleName(), c.name) for c in help_window]))
 lines = text.queryText()
 caret_line = lambda: lines.getTextAtOffset(lines.caretOffset, pyatspi.TEXT_BOUNDARY_LINE_START)[
     0].strip()
 seen = [caret_line(), key("Down") or caret_line(), key("Down") or caret_line()]
 if seen[0] != "Ajuda do Ordel" or len(set(seen)) != 3:
-    sys.exit(f"FAIL: the caret's lines in the help are {seen}")
+    fail(f"the caret's lines in the help are {seen}")
 key("Escape")
 wait_for("Escape left the help open", lambda: not shown(pyatspi.ROLE_DIALOG), 10)
 
 # No name or description went out without its text.
 broken = [e for e in told if e[0] in ("accessible-name", "accessible-description") and e[2] is None]
 if broken:
-    sys.exit(f"FAIL: changes sent without their text: {broken[:3]}")
+    fail(f"changes sent without their text: {broken[:3]}")
 program.terminate(), program.wait(10), errors.seek(0)
 if printed := errors.read().decode(errors="replace"):
-    sys.exit("FAIL: the program printed on its standard error:\n" + printed[:2000])
+    fail("the program printed on its standard error:\n" + printed[:2000])

@@ -65,16 +65,9 @@ class TestWindow : public QObject {
         open->done(QMessageBox::Ok);
     }
     QString page() const { return window->findChild<QTextEdit*>()->toPlainText(); }
-    QHash<QByteArray, QByteArray> environment; // the XDG variables as the test found them
 
 private slots:
-    void initTestCase() {
-        for (const char* name : {"XDG_DATA_HOME", "XDG_DATA_DIRS"})
-            if (qEnvironmentVariableIsSet(name))
-                environment[name] = qgetenv(name);
-    }
-    // Every window is built under one style and its colours, and no test
-    // leaves the environment it changed to the next.
+    // Every window is built under one style and its colours.
     void init() {
         QApplication::setStyle(u"Windows"_s);
         QApplication::setPalette(QApplication::style()->standardPalette());
@@ -83,11 +76,7 @@ private slots:
         window->show();
         QVERIFY(QTest::qWaitForWindowActive(window.get()));
     }
-    void cleanup() {
-        window.reset();
-        for (const char* name : {"XDG_DATA_HOME", "XDG_DATA_DIRS"})
-            environment.contains(name) ? qputenv(name, environment[name]) : qunsetenv(name);
-    }
+    void cleanup() { window.reset(); }
 
     // The window's name tells screen readers the exercise as it stands after
     // each handler, its signs as words ("[Operação]": that menu is shown, at
@@ -164,12 +153,11 @@ private slots:
         for (const QString rod : {"Milhar", "Centena", "Dezena", "Unidade"})
             click("Comando_" + rod, 3);
         // A press on each rod's second bead in turn, with any button or
-        // modifier, goes through the bead to that rod's area alone.
-        const Qt::MouseButton buttons[] = {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton,
-                                           Qt::LeftButton};
+        // modifier (left, right, middle, left), goes through the bead to that
+        // rod's area alone.
         for (int r = 0; r < 4; ++r) {
             const auto* beads = window->findChild<BeadArray*>(QString(u"MCDU"[r]));
-            QTest::mouseClick(window->windowHandle(), buttons[r],
+            QTest::mouseClick(window->windowHandle(), Qt::MouseButton(1 << r % 3),
                               r > 1 ? Qt::ShiftModifier | Qt::AltModifier : Qt::NoModifier,
                               beads->mapTo(window.get(), beads->beadRect(2).center()));
             QCOMPARE(told().count(u"2 contas"_s), 3 * (r + 1));
@@ -193,10 +181,8 @@ private slots:
     void aboutBox() {
         QTimer::singleShot(0, this, &TestWindow::answerBox);
         choose("MnuSobre");
-        // One line of 741 characters, from the text kept for it.
         QCOMPARE(box, Box(u"Sobre o Ordel"_s, QMessageBox::Information, QMessageBox::Ok,
                           QString::fromUtf8(ordel::aboutText())));
-        QCOMPARE(std::get<3>(box).size(), 741);
         // Read with each run of blanks as one space, as braille shows it.
         QCOMPARE(spoken, std::get<3>(box).simplified());
     }
@@ -266,22 +252,19 @@ private slots:
     }
 
     // The help is looked for beside the program, in the user's data folder,
-    // in XDG_DATA_DIRS' (by default /usr/local/share, then /usr/share) and
-    // last in the one built in.
+    // in XDG_DATA_DIRS' and last in the one built in, each once.
     void helpFolders() {
-        const QString built = QStringLiteral(ORDEL_DATA_DIR);
+        const QByteArray home = qgetenv("XDG_DATA_HOME"), dirs = qgetenv("XDG_DATA_DIRS");
+        const auto restore = qScopeGuard([&] { // for the tests that follow
+            qputenv("XDG_DATA_HOME", home), qputenv("XDG_DATA_DIRS", dirs);
+        });
         qputenv("XDG_DATA_HOME", "/home/pupil/.local/share");
-        for (const auto& [dirs, expected] :
-             {std::pair("/school/share:/usr/share/:/usr/share",
-                        QStringList{"/school/share/ordel", "/usr/share/ordel", built}),
-              std::pair("", QStringList{"/usr/local/share/ordel", "/usr/share/ordel", built})}) {
-            *dirs ? qputenv("XDG_DATA_DIRS", dirs) : qunsetenv("XDG_DATA_DIRS");
-            QStringList folders{QCoreApplication::applicationDirPath(),
-                                u"/home/pupil/.local/share/ordel"_s};
-            folders += expected;
-            folders.removeDuplicates();
-            QCOMPARE(HelpViewer::defaultSearchFolders(), folders);
-        }
+        qputenv("XDG_DATA_DIRS", "/school/share:/usr/share/:/usr/share");
+        QStringList folders{QCoreApplication::applicationDirPath(),
+                            u"/home/pupil/.local/share/ordel"_s, u"/school/share/ordel"_s,
+                            u"/usr/share/ordel"_s, ORDEL_DATA_DIR};
+        folders.removeDuplicates();
+        QCOMPARE(HelpViewer::defaultSearchFolders(), folders);
     }
 
     // Qt's translation for the locale, or for its language where the country
