@@ -20,19 +20,21 @@ namespace ordel::test {
 
 // A fixed clock, so that the picture shows the same exercise every time.
 inline std::uint64_t fixedClock() {
-    return 20260917;
+    return 20260927;
 }
 
 struct Screenshot {
     ClockSeededRandom random{&fixedClock};
     OrdelWindow window{&random};
 
-    // Two-digit numbers, an addition, and the answer's digits on the rods,
-    // thousands first, but for the last bead of the lowest rod that has any.
+    // Four-digit numbers, an addition, and the answer's digits on the rods,
+    // thousands first, but for the last bead of the lowest rod that has any:
+    // every rod holds beads in more than one row, so that each bead's place
+    // is in the picture.
     Screenshot() {
         QApplication::setStyle(QStringLiteral("Fusion"));
         window.show();
-        window.findChild<QAction*>(QStringLiteral("mnuDezena"))->trigger();
+        window.findChild<QAction*>(QStringLiteral("MnuMilhar"))->trigger();
         window.findChild<QAction*>(QStringLiteral("MnuAvançado"))->trigger();
         int total = window.core().Total();
         bool oneShort = false;
