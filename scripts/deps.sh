@@ -8,7 +8,7 @@
 ordel_pick() {
     local pkg
     for pkg in "$@"; do
-        if dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed'; then
+        if ordel_installed "$pkg"; then
             echo "$pkg" && return 0
         fi
     done
@@ -24,10 +24,17 @@ ordel_pick() {
     echo "$1"
 }
 
+ordel_installed() {
+    dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q 'install ok installed'
+}
+
+# Runs a command as root: through sudo for a user, as it is for root.
+ordel_as_root() {
+    if [ "$(id -u)" -ne 0 ]; then sudo "$@"; else "$@"; fi
+}
+
 ordel_apt_update() {
-    local sudo=()
-    [ "$(id -u)" -ne 0 ] && sudo=(sudo)
-    "${sudo[@]}" apt-get update -q >&2
+    ordel_as_root apt-get update -q >&2
 }
 
 ORDEL_BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev fonts-dejavu-core)
@@ -52,8 +59,7 @@ ORDEL_TEST_PACKAGES+=(desktop-file-utils appstream dpkg-dev debhelper lintian bi
 ordel_install_missing() {
     local missing=() pkg
     for pkg in "$@"; do
-        dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed' \
-            || missing+=("$pkg")
+        ordel_installed "$pkg" || missing+=("$pkg")
     done
     [ ${#missing[@]} -eq 0 ] && return 0
     if [ -n "${ORDEL_NO_INSTALL:-}" ]; then
@@ -61,10 +67,8 @@ ordel_install_missing() {
         return 1
     fi
     echo "Installing: ${missing[*]}"
-    local sudo=()
-    [ "$(id -u)" -ne 0 ] && sudo=(sudo)
     ordel_apt_update
-    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive \
+    ordel_as_root env DEBIAN_FRONTEND=noninteractive \
         apt-get install -y -q --no-install-recommends "${missing[@]}"
 }
 
