@@ -1,5 +1,5 @@
-// Draws the picture of the window for the README (tests/support/Screenshot.h
-// says which state) into the file named as the first argument, at the scale
+// Draws the picture of the window for the README (Screenshot.h says
+// which state) into the file named as the first argument, at the scale
 // Qt is given (scripts/screenshot runs it at 1 and 2).
 
 #include "Screenshot.h"
