@@ -2,6 +2,7 @@
 
 #include "AtSpiRepair.h"
 #include "PressArea.h"
+#include "Words.h"
 #include "exercises/Ordel.h"
 #include "exercises/Texts.h"
 
@@ -10,8 +11,8 @@
 #include <QStringList>
 #include <QWidget>
 
+#include <algorithm>
 #include <climits>
-#include <utility>
 
 namespace accessibility {
 
@@ -19,22 +20,18 @@ namespace {
 
 using ordel::LabelId;
 using ordel::Rod;
+namespace words = ordel::words;
 
-// The rods as the phrases name them, as in "Haste das unidades"; in the
-// order of ordel::kAllRods.
-constexpr std::string_view kRodNames[] = {"dos milhares", "das centenas", "das dezenas",
-                                          "das unidades"};
-
-QString rodName(Rod rod) {
-    return QString::fromUtf8(kRodNames[ordel::index(rod)]);
+QString word(std::string_view text) {
+    return QString::fromUtf8(text);
 }
 
-// The rods as the whole board is told, as in "dezena 1".
-constexpr std::string_view kRodWords[] = {"milhar", "centena", "dezena", "unidade"};
+QString rodName(Rod rod) {
+    return word(words::kRodsOf[ordel::index(rod)]);
+}
 
-QString buttonHint(Rod rod) {
-    return QStringLiteral(". Adicionar uma conta na haste ") + rodName(rod) +
-           QStringLiteral("; as teclas Backspace e Delete tiram a última conta");
+QString buttonHint(Rod rod, int count) {
+    return word(words::kButtonHint).arg(beadCount(count), rodName(rod));
 }
 
 // The exercise as the window shows it, without the program's title. At
@@ -46,18 +43,18 @@ QString exerciseOnly(const ordel::Ordel& core) {
         return QString::fromStdString(core.label(id).caption);
     };
     if (core.atBeginnerLevel())
-        return QStringLiteral("forme o número ") + caption(LabelId::Numero2);
+        return word(words::kToBuild).arg(caption(LabelId::Numero2));
     // The exercise line as it stands on the window, left to right, each sign
     // as its word; a part still empty is left out.
     QStringList line;
     for (LabelId id : {LabelId::Numero1, LabelId::Símbolo, LabelId::Numero2, LabelId::Label2}) {
         const QString text = caption(id);
-        const QString word = signWord(text);
+        const QString sign = signWord(text);
         if (!text.isEmpty())
-            line << (word.isEmpty() ? text : word);
+            line << (sign.isEmpty() ? text : sign);
     }
-    if (!line.isEmpty() && line.back() == signWord(QStringLiteral("=")))
-        line << QStringLiteral("a quanto?");
+    if (!line.isEmpty() && line.back() == word(words::kEqualsWord))
+        line << word(words::kHowMuch);
     return line.join(u' ');
 }
 
@@ -68,17 +65,17 @@ QString exerciseOnly(const ordel::Ordel& core) {
 QString labelDescription(LabelId id) {
     switch (id) {
     case LabelId::Legenda:
-        return QStringLiteral("Nível dos exercícios");
+        return word(words::kLegendaDescription);
     case LabelId::Numero1:
-        return QStringLiteral("Primeiro número da operação");
+        return word(words::kNumero1Description);
     case LabelId::Numero2:
-        return QStringLiteral("Segundo número da operação");
+        return word(words::kNumero2Description);
     case LabelId::Símbolo:
-        return QStringLiteral("Sinal da operação");
+        return word(words::kSignDescription);
     case LabelId::Resultado:
         return {};
     case LabelId::Label2:
-        return QStringLiteral("Sinal de igual: a resposta se forma com as contas");
+        return word(words::kLabel2Description);
     }
     return {};
 }
@@ -156,33 +153,31 @@ void install() {
 }
 
 void nameRod(Rod rod, PressArea* area, QWidget* beads, QWidget* answer) {
-    area->setAccessibleName(QStringLiteral("Haste ") + rodName(rod));
-    beads->setAccessibleName(QStringLiteral("Contas da haste ") + rodName(rod));
-    answer->setAccessibleName(QStringLiteral("Resposta da haste ") + rodName(rod));
-    answer->setAccessibleDescription(
-        QStringLiteral("Quantas contas a haste tinha na última correção"));
+    area->setAccessibleName(word(words::kRodArea).arg(rodName(rod)));
+    beads->setAccessibleName(word(words::kRodBeads).arg(rodName(rod)));
+    answer->setAccessibleName(word(words::kRodAnswer).arg(rodName(rod)));
+    answer->setAccessibleDescription(word(words::kAnswerDescription));
 }
 
 void tellCount(Rod rod, int count, PressArea* area, QWidget* beads, QWidget* button) {
     QAccessibleValueChangeEvent event(area, count);
     QAccessible::updateAccessibility(&event);
     const QString counted = beadCount(count);
-    describe(area, counted + QStringLiteral("; um clique nesta haste tira a última conta"));
+    describe(area, word(words::kAreaHint).arg(counted));
     describe(beads, counted);
     // The window's focus widget: focused now, or as soon as the window is.
     const bool focused = button->window()->focusWidget() == button;
-    describe(button, focused ? counted : counted + buttonHint(rod));
+    describe(button, focused ? counted : buttonHint(rod, count));
 }
 
 void arriveOnButton(Rod rod, int count, QWidget* button) {
     // Set as the focus arrives, before Qt tells screen readers of the focus:
     // they read the new description with the button, not as a change.
-    describe(button, beadCount(count) + buttonHint(rod));
+    describe(button, buttonHint(rod, count));
 }
 
 void nameCheckButton(QWidget* check) {
-    check->setAccessibleDescription(
-        QStringLiteral("Conferir se as contas nas hastes formam a resposta"));
+    check->setAccessibleDescription(word(words::kCheckDescription));
 }
 
 void nameLabel(LabelId id, QWidget* label) {
@@ -200,8 +195,7 @@ void tellCaption(QWidget* label, const QString& caption) {
 }
 
 void tellLevel(bool beginner, QWidget* numero2) {
-    describe(numero2, beginner ? QStringLiteral("Número a formar com as contas")
-                               : labelDescription(LabelId::Numero2));
+    describe(numero2, beginner ? word(words::kNumero2ToBuild) : labelDescription(LabelId::Numero2));
 }
 
 void tellExercise(const ordel::Ordel& core, QWidget* window) {
@@ -219,42 +213,50 @@ void tellBoard(const ordel::Ordel& core, QWidget* window) {
 }
 
 QString signWord(const QString& caption) {
-    static const std::pair<QStringView, QStringView> kWords[] = {{u"+", u"mais"},
-                                                                 {u"-", u"menos"},
-                                                                 {u"x", u"vezes"},
-                                                                 {u":", u"dividido por"},
-                                                                 {u"=", u"igual"}};
-    for (const auto& [sign, word] : kWords) {
-        if (caption == sign)
-            return word.toString();
+    if (caption == word(ordel::texts::kEquals))
+        return word(words::kEqualsWord);
+    for (ordel::Operation op : ordel::kAllOperations) {
+        if (caption == word(ordel::info(op).sign))
+            return word(words::kSignWords[static_cast<std::size_t>(op)]);
     }
     return {};
 }
 
 QString beadCount(int count) {
-    return count == 1 ? QStringLiteral("1 conta") : QStringLiteral("%1 contas").arg(count);
+    return count == 1 ? word(words::kOneBead) : word(words::kBeads).arg(count);
 }
 
 QString exercise(const ordel::Ordel& core) {
-    return QString::fromUtf8(ordel::texts::kProgramTitle) + QStringLiteral(", ") +
-           exerciseOnly(core);
+    return word(words::kWindowName).arg(word(ordel::texts::kProgramTitle), exerciseOnly(core));
 }
 
 QString board(const ordel::Ordel& core) {
+    // Where the pupil is: the level, the mode and, at level "Avançado", the
+    // operation, which no menu shows.
+    QStringList where{QString::fromStdString(core.label(LabelId::Legenda).caption)};
+    const auto mode = std::ranges::find(ordel::kModes, core.Casa(), &ordel::ModeInfo::word);
+    if (mode != ordel::kModes.end())
+        where << word(words::kModeWords[static_cast<std::size_t>(mode - ordel::kModes.begin())]);
+    const std::string& sign = core.label(LabelId::Símbolo).caption;
+    const auto op = std::ranges::find(ordel::kOperations, sign, &ordel::OperationInfo::sign);
+    if (!core.atBeginnerLevel() && op != ordel::kOperations.end())
+        where << word(
+            words::kOperationWords[static_cast<std::size_t>(op - ordel::kOperations.begin())]);
     QString told = exerciseOnly(core);
     if (!told.endsWith(u'?'))
         told += u'.';
     QStringList rods;
     for (Rod rod : ordel::kAllRods)
-        rods << QString::fromUtf8(kRodWords[ordel::index(rod)]) + u' ' +
+        rods << word(words::kRodsOnBoard[ordel::index(rod)]) + u' ' +
                     QString::number(core.frame().count(rod));
-    return told + QStringLiteral(" Nas hastes: ") + rods.join(QStringLiteral(", "));
+    return word(words::kBoard)
+        .arg(where.join(QStringLiteral(", ")), told, rods.join(QStringLiteral(", ")));
 }
 
 QString messageBoxName(const QString& title, const QString& text) {
     // A braille display's line is commonly 40 cells.
     constexpr qsizetype kBrailleLine = 40;
-    const QString named = title + QStringLiteral(": ") + text.simplified();
+    const QString named = word(words::kMessageBoxName).arg(title, text.simplified());
     return named.size() <= kBrailleLine ? named : title;
 }
 

@@ -28,6 +28,7 @@
 namespace {
 
 QAccessible::UpdateHandler previousHandler = nullptr;
+void (*announcementWatcher)(const QString& text) = nullptr;
 
 void handle(QAccessibleEvent* event);
 
@@ -136,7 +137,13 @@ void installAtSpiRepair() {
     Q_UNUSED(installed);
 }
 
+void watchAnnouncements(void (*watcher)(const QString& text)) {
+    announcementWatcher = watcher;
+}
+
 void announce(QWidget* window, const QString& text) {
+    if (announcementWatcher != nullptr)
+        announcementWatcher(text);
     if (!QAccessible::isActive())
         return;
 #if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)

@@ -17,6 +17,9 @@ class QWidget;
 void installAtSpiRepair();
 void announce(QWidget* window, const QString& text);
 void announceNewName(QWidget* window, const QString& text);
+// The window's test sees each phrase that announce() sends, or would send
+// with a screen reader listening, through this function (none by default).
+void watchAnnouncements(void (*watcher)(const QString& text));
 #else
 inline void installAtSpiRepair() {}
 inline void announce(QWidget* /*window*/, const QString& /*text*/) {}

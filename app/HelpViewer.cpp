@@ -1,5 +1,7 @@
 #include "HelpViewer.h"
 
+#include "Words.h"
+
 #include <QCoreApplication>
 #include <QDialog>
 #include <QDir>
@@ -15,7 +17,13 @@
 
 #include <algorithm>
 
+using namespace ordel::words;
+
 namespace {
+
+QString text(std::string_view words) {
+    return QString::fromUtf8(words);
+}
 
 // What was found at one place where the help file was looked for.
 enum class Found { Usable, Missing, Folder, NotAFile, Unreadable, Empty };
@@ -74,15 +82,15 @@ Found load(const QString& path, HelpText& help) {
 QString reason(Found found) {
     switch (found) {
     case Found::Missing:
-        return QStringLiteral("o arquivo não existe.");
+        return text(kHelpMissing);
     case Found::Folder:
-        return QStringLiteral("há uma pasta com esse nome, não um arquivo.");
+        return text(kHelpFolder);
     case Found::NotAFile:
-        return QStringLiteral("há algo com esse nome, mas não é um arquivo comum.");
+        return text(kHelpNotAFile);
     case Found::Unreadable:
-        return QStringLiteral("o arquivo existe, mas não pôde ser lido.");
+        return text(kHelpUnreadable);
     case Found::Empty:
-        return QStringLiteral("o arquivo está vazio.");
+        return text(kHelpEmpty);
     case Found::Usable:
         break;
     }
@@ -92,17 +100,18 @@ QString reason(Found found) {
 // The page shown in place of the help when no place gave a usable file. It
 // is HTML rather than Markdown so that a path is shown exactly as it is.
 QString problemPage(const QString& fileName, const QList<Place>& places) {
-    QString page = QStringLiteral("<h1>Ajuda não encontrada</h1>");
-    if (fileName.isEmpty()) {
-        page += QStringLiteral("<p>Nenhum arquivo de ajuda foi indicado.</p>");
-        return page;
-    }
-    page += QStringLiteral("<p>Não foi possível mostrar o arquivo de ajuda <b>%1</b>.</p>")
-                .arg(fileName.toHtmlEscaped());
+    const QString file = QStringLiteral("<b>%1</b>").arg(fileName.toHtmlEscaped());
+    const auto paragraph = [](std::string_view words) {
+        return QStringLiteral("<p>%1</p>").arg(text(words));
+    };
+    QString page = QStringLiteral("<h1>%1</h1>").arg(text(kHelpNotFound));
+    if (fileName.isEmpty())
+        return page + paragraph(kHelpNoneNamed);
+    page += paragraph(kHelpNotShown).arg(file);
     if (places.isEmpty()) {
-        page += QStringLiteral("<p>Nenhuma pasta foi indicada para procurá-lo.</p>");
+        page += paragraph(kHelpNoFolder);
     } else {
-        page += QStringLiteral("<p>Ele foi procurado nestes lugares:</p><ul>");
+        page += paragraph(kHelpLookedIn) + QStringLiteral("<ul>");
         for (const Place& place : places) {
             page +=
                 QStringLiteral("<li><tt>%1</tt>: %2</li>")
@@ -110,11 +119,7 @@ QString problemPage(const QString& fileName, const QList<Place>& places) {
         }
         page += QStringLiteral("</ul>");
     }
-    page += QStringLiteral("<p>Peça ao professor ou à professora que coloque o arquivo "
-                           "<b>%1</b> num desses lugares. O exercício continua como estava: "
-                           "é só voltar à janela do Ordel.</p>")
-                .arg(fileName.toHtmlEscaped());
-    return page;
+    return page + paragraph(kHelpAsk).arg(file);
 }
 
 } // namespace
@@ -166,7 +171,7 @@ void HelpViewer::ensureWindow() {
     // be a nameless "filler" to it), and Escape closes it.
     auto* window = new QDialog(owner_);
     window->setObjectName(QStringLiteral("HelpWindow"));
-    window->setWindowTitle(QStringLiteral("Ajuda do Ordel"));
+    window->setWindowTitle(text(kHelpTitle));
     window->setAttribute(Qt::WA_QuitOnClose, false);
     window->resize(640, 560);
 
@@ -180,7 +185,7 @@ void HelpViewer::ensureWindow() {
     text_->setReadOnly(true);
     text_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
 
-    auto* close = new QPushButton(QStringLiteral("&Fechar"), window);
+    auto* close = new QPushButton(text(kHelpClose), window);
     close->setObjectName(QStringLiteral("HelpClose"));
     close->setAutoDefault(false);
     connect(close, &QPushButton::clicked, window, &QWidget::close);
@@ -223,9 +228,7 @@ void HelpViewer::showContents() {
             QTextCharFormat note;
             note.setFontItalic(true);
             end.insertBlock(QTextBlockFormat(), note);
-            end.insertText(QStringLiteral("O arquivo de ajuda é grande demais: só o começo "
-                                          "dele é mostrado."),
-                           note);
+            end.insertText(text(kHelpTooLarge), note);
         }
     } else {
         text_->setHtml(problemPage(helpFile_, places));

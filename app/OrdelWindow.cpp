@@ -10,18 +10,17 @@
 #include "PressArea.h"
 #include "QtMessageBox.h"
 #include "WindowLayout.h"
+#include "Words.h"
 #include "exercises/Texts.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QThread>
 
 #include <algorithm>
-#include <type_traits>
 
 using namespace ordel::layout;
 
@@ -70,7 +69,7 @@ void OrdelWindow::createControls() {
         labels_[static_cast<std::size_t>(l.id)] = label;
     }
 
-    auto* check = new QPushButton(QString::fromUtf8(kCheckCaption), client);
+    auto* check = new QPushButton(QString::fromUtf8(ordel::words::kCheckButton), client);
     check->setObjectName(QString::fromUtf8(kCheckName));
     check->setFont(windowFont(kCheckPoints));
     check->setGeometry(pixels(kCheck));
@@ -90,7 +89,8 @@ void OrdelWindow::createControls() {
         auto* beads = new BeadArray(core_.frame(), r, client);
         beads_[index(r.rod)] = beads;
 
-        auto* button = new QPushButton(QString::fromUtf8(r.button.caption), client);
+        auto* button =
+            new QPushButton(QString::fromUtf8(ordel::words::kRodButtons[index(r.rod)]), client);
         button->setObjectName(QString::fromUtf8(r.button.name));
         button->setFont(windowFont(kButtonPoints));
         button->setGeometry(pixels(buttonBox(r)));
@@ -118,8 +118,9 @@ void OrdelWindow::createControls() {
 
     new FrameLines(client);
 
-    // A name there that no control bears is a fault in the layout's tables:
-    // stop at once, naming it, rather than stack the rest wrongly.
+    // A name there that no control bears, or a control that it does not name
+    // once, is a fault in the layout's tables: stop at once, naming it,
+    // rather than stack the rest wrongly.
     for (std::string_view name : kStackingOrder) {
         auto* control =
             client->findChild<QWidget*>(QString::fromUtf8(name), Qt::FindDirectChildrenOnly);
@@ -127,6 +128,11 @@ void OrdelWindow::createControls() {
             qFatal("kStackingOrder names \"%.*s\", which is no control of the window",
                    int(name.size()), name.data());
         control->raise();
+    }
+    for (const QWidget* control : client->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        const std::string name = control->objectName().toStdString();
+        if (std::ranges::count(kStackingOrder, std::string_view(name)) != 1)
+            qFatal("The control \"%s\" is not named once in kStackingOrder", name.c_str());
     }
 
     // Tab goes from the units' button up to the thousands', then to
@@ -147,73 +153,6 @@ void OrdelWindow::createControls() {
 void OrdelWindow::run(void (ordel::Ordel::*handler)()) {
     (core_.*handler)();
     accessibility::tellExercise(core_, this);
-}
-
-template <class Parent>
-QMenu* OrdelWindow::addMenu(Parent* parent, const char* name, const char* caption) {
-    auto* menu = new QMenu(QString::fromUtf8(caption), parent);
-    menu->setObjectName(QString::fromUtf8(name));
-    menu->setAccessibleName(menu->title().remove(u'&'));
-    parent->addMenu(menu)->setObjectName(menu->objectName());
-    return menu;
-}
-
-// An item runs a handler of the core's, or one of the window's own commands.
-template <class Target>
-void OrdelWindow::addItem(QMenu* menu, const char* name, const char* caption,
-                          void (Target::*handler)()) {
-    QAction* action = menu->addAction(QString::fromUtf8(caption));
-    action->setObjectName(QString::fromUtf8(name));
-    if constexpr (std::is_same_v<Target, ordel::Ordel>)
-        connect(action, &QAction::triggered, this, [this, handler] { run(handler); });
-    else
-        connect(action, &QAction::triggered, this, handler);
-}
-
-void OrdelWindow::createMenus() {
-    using ordel::Ordel;
-    QMenuBar* bar = menuBar();
-    // The menus belong to the window's fixed layout, even on a desktop with a
-    // global menu bar.
-    bar->setNativeMenuBar(false);
-
-    QMenu* arquivo = addMenu(bar, "MnuArq", "&Arquivo");
-    {
-        QMenu* novo = addMenu(arquivo, "MnuNovo", "&Novo...");
-        {
-            addItem(novo, "MnuIniciante", "&Iniciante", &Ordel::MnuIniciante_Click);
-            addItem(novo, "MnuAvançado", "&Avançado", &Ordel::MnuAvançado_Click);
-        }
-        arquivo->addSeparator()->setObjectName(QStringLiteral("MnuEs"));
-        addItem(arquivo, "MnuFechar", "Sai&r", &OrdelWindow::MnuFechar_Click);
-    }
-    operationMenu_ = addMenu(bar, "MnuJogo", "&Operação");
-    {
-        addItem(operationMenu_, "MnuAdição", "&Adição", &Ordel::MnuAdição_Click);
-        addItem(operationMenu_, "MnuSubtração", "&Subtração", &Ordel::MnuSubtração_Click);
-        addItem(operationMenu_, "MnuMultiplicação", "&Multiplicação",
-                &Ordel::MnuMultiplicação_Click);
-        addItem(operationMenu_, "MnuDivisão", "&Divisão", &Ordel::MnuDivisão_Click);
-    }
-    QMenu* sistema = addMenu(bar, "MnuSist", "&Sistema de numeração...");
-    {
-        addItem(sistema, "MnUnidade", "&Unidade", &Ordel::MnUnidade_Click);
-        addItem(sistema, "mnuDezena", "&Dezena", &Ordel::mnuDezena_Click);
-        addItem(sistema, "MNucentena", "&Centena", &Ordel::MNucentena_Click);
-        addItem(sistema, "MnuMilhar", "&Milhar", &Ordel::MnuMilhar_Click);
-    }
-    QMenu* apagar = addMenu(bar, "MnuApagar", "Apagar");
-    {
-        // Switched off from creation on: "Desfazer" is never chosen.
-        apagar->menuAction()->setEnabled(false);
-        addItem(apagar, "MNuDesfazer", "Desfazer", &Ordel::MNuDesfazer_Click);
-    }
-    QMenu* ajuda = addMenu(bar, "MnuAjuda", "Aj&uda");
-    {
-        addItem(ajuda, "MnuTópicos", "&Tópicos da ajuda", &OrdelWindow::MnuTópicos_Click);
-        ajuda->addSeparator()->setObjectName(QStringLiteral("MnuEsp"));
-        addItem(ajuda, "MnuSobre", "So&bre o Ordel", &OrdelWindow::MnuSobre_Click);
-    }
 }
 
 // The answer boxes take the colour of a scroll bar's groove, under whatever
@@ -277,47 +216,6 @@ void OrdelWindow::operationMenuChanged() {
     operationMenu_->menuAction()->setVisible(core_.operationMenuVisible());
 }
 
-bool OrdelWindow::eventFilter(QObject* watched, QEvent* event) {
-    const auto* found = std::find(buttons_.cbegin(), buttons_.cend(), watched);
-    if (found == buttons_.cend())
-        return QMainWindow::eventFilter(watched, event);
-    const ordel::Rod rod = ordel::kAllRods[static_cast<std::size_t>(found - buttons_.cbegin())];
-    if (event->type() == QEvent::FocusIn)
-        accessibility::arriveOnButton(rod, core_.frame().count(rod), *found);
-    if (event->type() != QEvent::KeyPress)
-        return false;
-    // With the button focused, Backspace and Delete take the rod's last bead
-    // off through the same handler as a press on the rod: without a mouse a
-    // wrong bead need not spoil the board. One bead per key press: a held
-    // key's repeats do nothing. Taken here, as the button receives the key,
-    // and not by a shortcut, which would take it before Qt hands it to the
-    // screen reader: the screen reader sees the key and stops what it was
-    // saying.
-    const auto* key = static_cast<QKeyEvent*>(event);
-    if (key->key() != Qt::Key_Backspace && key->key() != Qt::Key_Delete)
-        return false;
-    if (!key->isAutoRepeat())
-        areas_[index(rod)]->press();
-    return true;
-}
-
-void OrdelWindow::keyPressEvent(QKeyEvent* event) {
-    // Keys that no control took. As with Backspace, no shortcut: the screen
-    // reader sees them, and the menus show no key beside their items.
-    switch (event->modifiers() == Qt::NoModifier ? event->key() : 0) {
-    case Qt::Key_F1: // the help, as in most desktop programs
-        MnuTópicos_Click();
-        break;
-    case Qt::Key_F2: // the whole board, to the screen reader
-        accessibility::tellBoard(core_, this);
-        break;
-    default:
-        QMainWindow::keyPressEvent(event);
-        return;
-    }
-    event->accept();
-}
-
 void OrdelWindow::MnuFechar_Click() {
     close();
 }
@@ -331,7 +229,7 @@ void OrdelWindow::MnuTópicos_Click() {
 }
 
 void OrdelWindow::MnuSobre_Click() {
-    messages_.show(ordel::aboutText(), "Sobre o Ordel", ordel::MessageIcon::Information);
+    messages_.show(ordel::aboutText(), ordel::words::kAboutTitle, ordel::MessageIcon::Information);
 }
 
 void OrdelWindow::closeEvent(QCloseEvent* event) {

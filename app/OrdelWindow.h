@@ -11,6 +11,7 @@
 
 #include <array>
 #include <memory>
+#include <string_view>
 
 class BeadArray;
 class CaptionLabel;
@@ -62,9 +63,10 @@ private:
 
     // The menu tree's builders, each naming its entry as the handlers do.
     template <class Parent>
-    static QMenu* addMenu(Parent* parent, const char* name, const char* caption);
+    static QMenu* addMenu(Parent* parent, const char* name, std::string_view caption);
     template <class Target>
-    void addItem(QMenu* menu, const char* name, const char* caption, void (Target::*handler)());
+    void addItem(QMenu* menu, const char* name, std::string_view caption,
+                 void (Target::*handler)());
 
     void beadChanged(ordel::Rod rod, int bead) override;
     void answerChanged(ordel::Rod rod) override;

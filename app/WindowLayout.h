@@ -9,6 +9,7 @@
 #include <QRect>
 #include <Qt>
 
+#include <algorithm>
 #include <array>
 #include <string_view>
 
@@ -59,7 +60,6 @@ enum class BeadShape {
 struct AddButtonLook {
     void (Ordel::*click)();
     std::string_view name;
-    std::string_view caption;
     int left; // top and size are the same for all four
 };
 
@@ -113,13 +113,10 @@ inline constexpr double kAnswerPoints = 24;
 // apart except 840 between the third and the fourth. Qt's hatch brushes are
 // the platform's standard 8-pixel patterns; BDiagPattern draws lines rising
 // to the right.
-inline constexpr std::array<RodLook, 4> kRodLooks{{
+inline constexpr auto kRodLooks = byRod<RodLook>({
     {.rod = Rod::Milhar,
      .colour = {255, 255, 0},
-     .button = {.click = &Ordel::Comando_Milhar_Click,
-                .name = "Comando_Milhar",
-                .caption = "MILHAR",
-                .left = 360},
+     .button = {.click = &Ordel::Comando_Milhar_Click, .name = "Comando_Milhar", .left = 360},
      .area = {.mouseDown = &Ordel::ImageMilhar_MouseDown,
               .name = "ImageMilhar",
               .place = {360, 2400, 2055, 3855}},
@@ -137,10 +134,7 @@ inline constexpr std::array<RodLook, 4> kRodLooks{{
      .answer = {.name = "RespM", .left = 840}},
     {.rod = Rod::Centena,
      .colour = {0, 192, 0},
-     .button = {.click = &Ordel::Comando_Centena_Click,
-                .name = "Comando_Centena",
-                .caption = "CENTENA",
-                .left = 2760},
+     .button = {.click = &Ordel::Comando_Centena_Click, .name = "Comando_Centena", .left = 2760},
      .area = {.mouseDown = &Ordel::ImageCentena_MouseDown,
               .name = "ImageCentena",
               .place = {2520, 2400, 2415, 3855}},
@@ -157,10 +151,7 @@ inline constexpr std::array<RodLook, 4> kRodLooks{{
      .answer = {.name = "RespC", .left = 3240}},
     {.rod = Rod::Dezena,
      .colour = {255, 0, 0},
-     .button = {.click = &Ordel::Comando_Dezena_Click,
-                .name = "Comando_Dezena",
-                .caption = "DEZENA",
-                .left = 5400},
+     .button = {.click = &Ordel::Comando_Dezena_Click, .name = "Comando_Dezena", .left = 5400},
      .area = {.mouseDown = &Ordel::ImageDezena_MouseDown,
               .name = "ImageDezena",
               .place = {5160, 2400, 2535, 3735}},
@@ -176,10 +167,7 @@ inline constexpr std::array<RodLook, 4> kRodLooks{{
      .answer = {.name = "RespD", .left = 5760}},
     {.rod = Rod::Unidade,
      .colour = {0, 0, 255},
-     .button = {.click = &Ordel::Comando_Unidade_Click,
-                .name = "Comando_Unidade",
-                .caption = "UNIDADE",
-                .left = 7920},
+     .button = {.click = &Ordel::Comando_Unidade_Click, .name = "Comando_Unidade", .left = 7920},
      .area = {.mouseDown = &Ordel::ImageUnidade_MouseDown,
               .name = "ImageUnidade",
               .place = {7800, 2280, 2535, 3975}},
@@ -193,7 +181,9 @@ inline constexpr std::array<RodLook, 4> kRodLooks{{
                .shape = BeadShape::Rectangle,
                .hatch = Qt::BDiagPattern},
      .answer = {.name = "RespU", .left = 8520}},
-}};
+});
+static_assert(std::ranges::equal(kRodLooks, kAllRods, {}, &RodLook::rod),
+              "kRodLooks has the rods' rows in the order of kAllRods");
 
 constexpr Twips buttonBox(const RodLook& r) {
     return {r.button.left, kButtonTop, kButtonWidth, kButtonHeight};
@@ -231,7 +221,7 @@ inline constexpr double kLabelPoints = 24;
 
 // Qt has no colour role for the desktop; the highlight colour is the
 // scheme's accent and follows it in the same way.
-inline constexpr std::array<LabelLook, 6> kLabelLooks{{
+inline constexpr auto kLabelLooks = oneRowEach<LabelLook, kAllLabels.size()>({
     {.id = LabelId::Legenda,
      .name = "Legenda",
      .left = 5280,
@@ -268,10 +258,11 @@ inline constexpr std::array<LabelLook, 6> kLabelLooks{{
      .top = 840,
      .anchor = Anchor::Centre,
      .text = QPalette::ButtonText},
-}};
+});
+static_assert(std::ranges::equal(kLabelLooks, kAllLabels, {}, &LabelLook::id),
+              "kLabelLooks has the labels' rows in the order of kAllLabels");
 
 inline constexpr std::string_view kCheckName = "Cmd_Corrigir";
-inline constexpr std::string_view kCheckCaption = "CORRIGIR";
 inline constexpr Twips kCheck{7680, 600, 2175, 735};
 inline constexpr double kCheckPoints = 12;
 
@@ -301,10 +292,10 @@ inline QLine pixels(TwipLine l) {
     return {px(l.x1), px(l.y1), px(l.x2), px(l.y2)};
 }
 
-// The order in which the controls are stacked, lowest first. The buttons and
-// the answer boxes come last: they always stand over the labels, the press
-// areas, the beads and the lines.
-inline constexpr std::array<std::string_view, 24> kStackingOrder{
+// The order in which the controls are stacked, lowest first: every control
+// of the client area, each once. The buttons and the answer boxes come last:
+// they always stand over the labels, the press areas, the beads and the lines.
+inline constexpr auto kStackingOrder = std::to_array<std::string_view>({
     "Legenda",
     "Resultado",
     "Label2",
@@ -329,6 +320,6 @@ inline constexpr std::array<std::string_view, 24> kStackingOrder{
     "Comando_Centena",
     "Comando_Dezena",
     "Comando_Unidade",
-};
+});
 
 } // namespace ordel::layout

@@ -1,5 +1,6 @@
 #include "OrdelWindow.h"
 #include "QtTranslation.h"
+#include "Words.h"
 
 #include <QApplication>
 #include <QLocale>
@@ -27,10 +28,7 @@ int main(int argc, char* argv[]) {
     // Without a display Qt would only abort with a terse message in English.
     if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
         qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && !platformOption(argc, argv)) {
-        std::fputs("O Ordel precisa de uma tela gráfica, e nenhuma foi encontrada "
-                   "(DISPLAY e WAYLAND_DISPLAY estão vazias).\n"
-                   "Numa máquina sem tela, rode-o numa tela virtual: xvfb-run ordel\n",
-                   stderr);
+        std::fputs(ordel::words::kNoDisplay.data(), stderr);
         return 1;
     }
 #endif

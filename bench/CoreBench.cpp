@@ -11,6 +11,7 @@
 
 #include "exercises/Ordel.h"
 #include "exercises/Texts.h"
+#include "support/Play.h"
 
 #include <benchmark/benchmark.h>
 
@@ -117,17 +118,10 @@ void advanced(Ordel& o) {
     o.MnUnidade_Click();
 }
 
-// An addition at level "Avançado", and the board that spells its result.
+// An addition at level "Avançado".
 void addition(Ordel& o) {
     advanced(o);
     o.MnuAdição_Click();
-}
-void rightBoard(Ordel& o) {
-    int t = o.Total();
-    for (Rod rod : kUnitsFirst) {
-        o.setCount(rod, rod == Rod::Milhar ? t : t % 10);
-        t /= 10;
-    }
 }
 
 // Each operation from a fresh pair in mode "Unidade".
@@ -167,7 +161,7 @@ const std::vector<Handler>& handlers() {
         // Right: the board spells the result; the check then sets the next one.
         {"Cmd_Corrigir_Click/right", addition,
          [](Ordel& o) {
-             rightBoard(o);
+             spell(o, o.Total());
              o.Cmd_Corrigir_Click();
          }},
         {"Cmd_Corrigir_Click/wrong",

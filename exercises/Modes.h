@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Texts.h"
 #include "board/Rods.h"
 
 #include <array>
@@ -19,15 +20,17 @@ struct ModeInfo {
     Rod highestRod;        // highest rod read by the place-value check
 };
 
-inline constexpr std::array<ModeInfo, 4> kModes{{
-    {"Unidade", 20000, 9, 9, Rod::Unidade},
-    {"Dezena", 20000, 99, 99, Rod::Dezena},
-    {"Centena", 20000, 999, 999, Rod::Centena},
-    {"Milhar", 21000, 20999, 20999, Rod::Milhar},
-}};
+inline constexpr std::size_t kModeCount = 4;
 
-inline constexpr std::array<Mode, 4> kAllModes{Mode::Unidade, Mode::Dezena, Mode::Centena,
-                                               Mode::Milhar};
+inline constexpr auto kModes = oneRowEach<ModeInfo, kModeCount>({
+    {texts::kUnidade, 20000, 9, 9, Rod::Unidade},
+    {texts::kDezena, 20000, 99, 99, Rod::Dezena},
+    {texts::kCentena, 20000, 999, 999, Rod::Centena},
+    {texts::kMilhar, 21000, 20999, 20999, Rod::Milhar},
+});
+
+inline constexpr auto kAllModes =
+    oneRowEach<Mode, kModeCount>({Mode::Unidade, Mode::Dezena, Mode::Centena, Mode::Milhar});
 
 constexpr const ModeInfo& info(Mode mode) {
     return kModes[static_cast<std::size_t>(mode)];

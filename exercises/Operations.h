@@ -1,5 +1,8 @@
 #pragma once
 
+#include "Texts.h"
+#include "board/Rods.h"
+
 #include <array>
 #include <cstddef>
 #include <string_view>
@@ -26,27 +29,29 @@ struct OperationInfo {
 };
 
 // A product of two operands of up to 20999 is at most 440958001: int holds it.
-inline constexpr std::array<OperationInfo, 4> kOperations{{
-    {"+", false, false,
+inline constexpr std::size_t kOperationCount = 4;
+
+inline constexpr auto kOperations = oneRowEach<OperationInfo, kOperationCount>({
+    {texts::kPlus, false, false,
      [](int a, int b) {
          return a + b;
      }},
-    {"-", true, true,
+    {texts::kMinus, true, true,
      [](int a, int b) {
          return a - b;
      }},
-    {"x", false, false,
+    {texts::kTimes, false, false,
      [](int a, int b) {
          return a * b;
      }},
-    {":", true, true,
+    {texts::kDividedBy, true, true,
      [](int a, int b) {
          return a / b;
      }},
-}};
+});
 
-inline constexpr std::array<Operation, 4> kAllOperations{
-    Operation::Adição, Operation::Subtração, Operation::Multiplicação, Operation::Divisão};
+inline constexpr auto kAllOperations = oneRowEach<Operation, kOperationCount>(
+    {Operation::Adição, Operation::Subtração, Operation::Multiplicação, Operation::Divisão});
 
 constexpr const OperationInfo& info(Operation op) {
     return kOperations[static_cast<std::size_t>(op)];

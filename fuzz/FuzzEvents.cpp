@@ -60,16 +60,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const int n = input.next(), how = input.next();
         const std::size_t pick = static_cast<std::size_t>(n) % (std::size(kEvents) + 2);
         if (pick == std::size(kEvents)) {
-            int expected = std::stoi(
-                o.label(o.atBeginnerLevel() ? LabelId::Numero2 : LabelId::Resultado).caption);
-            for (Rod rod : kUnitsFirst) {
-                o.setCount(rod, rod == Rod::Milhar ? expected : expected % 10);
-                expected /= 10;
-            }
+            spell(
+                o,
+                std::stoi(
+                    o.label(o.atBeginnerLevel() ? LabelId::Numero2 : LabelId::Resultado).caption));
             o.Cmd_Corrigir_Click();
             check(input.right ? nullptr : "the expected number's digits are taken as right");
         } else if (pick > std::size(kEvents)) {
-            o.setCount(kAllRods[how & 3], how & 128 ? INT_MAX - (how >> 2 & 31) : how >> 2);
+            o.setCount(kAllRods[static_cast<std::size_t>(how) % kRodCount],
+                       how & 128 ? INT_MAX - (how >> 2 & 31) : how >> 2);
         } else if (o.operationMenuVisible() ||
                    std::string_view("+-x:").find(kEvents[pick].key) > 3) {
             kEvents[pick].act(o, how);

@@ -1,12 +1,15 @@
 #pragma once
 
-// The window as the README's pictures show it: at its opening size, in the
-// middle of an exercise at level "Avançado", the pupil one bead short of the
-// right answer. The picture test and the tool that draws the pictures
-// (scripts/screenshot) both make it here, so that they cannot drift apart.
+// The window in the states that its pictures show, drawn on Qt's offscreen
+// platform: the README's, at its opening size in the middle of an exercise at
+// level "Avançado", the pupil one bead short of the right answer; and every
+// rod full, which shows each bead's place on every row. The picture test and
+// the tool that draws the pictures (scripts/screenshot) both make them here,
+// so that they cannot drift apart.
 
 #include "OrdelWindow.h"
 #include "WindowLayout.h"
+#include "support/Play.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -14,6 +17,7 @@
 #include <QImage>
 #include <QPixmap>
 
+#include <algorithm>
 #include <cstdint>
 
 namespace ordel::test {
@@ -27,26 +31,24 @@ struct Screenshot {
     ClockSeededRandom random{&fixedClock};
     OrdelWindow window{&random};
 
-    // Four-digit numbers, an addition, and the answer's digits on the rods,
-    // thousands first, but for the last bead of the lowest rod that has any:
-    // every rod holds beads in more than one row, so that each bead's place
-    // is in the picture.
-    Screenshot() {
+    // Four-digit numbers and an addition. In the README's state the
+    // answer's digits are on the rods but for the last bead of the lowest rod
+    // that has any: every rod holds beads in more than one row. Full, every
+    // rod holds as many beads as it has places.
+    explicit Screenshot(bool full = false) {
         QApplication::setStyle(QStringLiteral("Fusion"));
         window.show();
         window.findChild<QAction*>(QStringLiteral("MnuMilhar"))->trigger();
         window.findChild<QAction*>(QStringLiteral("MnuAvançado"))->trigger();
-        int total = window.core().Total();
-        bool oneShort = false;
-        for (Rod rod : kUnitsFirst) {
-            int digit = rod == Rod::Milhar ? total : total % 10;
-            total /= 10;
-            if (digit > 0 && !oneShort) {
-                --digit;
-                oneShort = true;
-            }
-            const auto name = QString::fromUtf8(layout::kRodLooks[index(rod)].button.name);
-            for (auto* button = window.findChild<QAbstractButton*>(name); digit > 0; --digit)
+        auto counts = rodDigits(window.core().Total());
+        const auto lowest =
+            std::ranges::find_if(kUnitsFirst, [&](Rod r) { return counts[index(r)] > 0; });
+        if (lowest != kUnitsFirst.end())
+            --counts[index(*lowest)];
+        for (const layout::RodLook& r : layout::kRodLooks) {
+            const auto name = QString::fromUtf8(r.button.name);
+            auto* button = window.findChild<QAbstractButton*>(name);
+            for (int n = full ? info(r.rod).capacity : counts[index(r.rod)]; n > 0; --n)
                 button->click();
         }
     }

@@ -1,5 +1,6 @@
-# Debian packages the project needs, and a function that installs the missing
-# ones. Sourced by scripts/run and scripts/test.
+# Debian packages the project needs, a function that installs the missing
+# ones, and one that copies the project's own files. Sourced by scripts/run,
+# test, fuzz, package, screenshot, render-icons.sh and test-release.
 
 # Package names that differ between releases are picked by what the
 # release's archive has: the first of the names given that apt knows (or that

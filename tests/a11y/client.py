@@ -2,7 +2,8 @@
 # found by its Portuguese names, driven by the "Press" action, read back by
 # its names, descriptions and values, and heard through the events a screen
 # reader speaks from. Takes the program to start: it listens on the bus first,
-# as a screen reader started before the program would.
+# as a screen reader started before the program would. Its words are the
+# program's own, read from the headers that hold them.
 import atexit, os, re, subprocess, sys, tempfile, time
 
 import pyatspi
@@ -11,6 +12,29 @@ from gi.repository import GLib
 
 def fail(why):
     sys.exit("FAIL: " + why)
+
+
+def headers(*paths):
+    """Each text the headers name (k...), or its table of texts."""
+    found, root = {}, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..")
+    for path in paths:
+        with open(os.path.join(root, path), encoding="utf-8") as source:
+            for name, value in re.findall(r"constexpr (?:std::string_view|auto) (k\w+) =(.*?);\n",
+                                          source.read(), re.S):
+                texts = [t.replace("\\n", "\n") for t in re.findall(r'"([^"]*)"', value)]
+                found[name] = "".join(texts) if value.strip().startswith('"') else texts
+    return found
+
+
+W = headers("app/Words.h", "exercises/Texts.h")
+
+
+def said(name, *parts):
+    """A text of W as a regular expression, %1, %2... being the parts (regular expressions)."""
+    text = re.escape(W[name])
+    for i, part in enumerate(parts, 1):
+        text = text.replace(f"%{i}", part)
+    return text
 
 
 def wait_for(what, find, seconds=30):
@@ -88,11 +112,11 @@ atexit.register(program.kill)
 app = wait_for("the program did not show on the accessibility bus", lambda: next(
     (a for a in pyatspi.Registry.getDesktop(0) if a and a.name == "ordel"), None))
 frame = wait_for("no frame Ordel", lambda: pyatspi.findDescendant(
-    app, lambda a: a.getRole() == pyatspi.ROLE_FRAME and a.name.startswith("Ordel")))
+    app, lambda a: a.getRole() == pyatspi.ROLE_FRAME and a.name.startswith(W["kProgramTitle"])))
 buttons = [wait_for(f"no button {n}", lambda n=n: find(frame, n, pyatspi.ROLE_PUSH_BUTTON))
-           for n in ("MILHAR", "CENTENA", "DEZENA", "UNIDADE", "CORRIGIR")]
-areas = [wait_for(f"no rod area {n}", lambda n=n: find(frame, "Haste " + n))
-         for n in ("dos milhares", "das centenas", "das dezenas", "das unidades")]
+           for n in W["kRodButtons"] + [W["kCheckButton"]]]
+areas = [wait_for(f"no rod area {n}", lambda n=n: find(frame, W["kRodArea"].replace("%1", n)))
+         for n in W["kRodsOf"]]
 
 
 def check(expected):
@@ -100,15 +124,18 @@ def check(expected):
     its text and in its name, which braille shows."""
     press(buttons[4])
     alert = wait_for("no message box after CORRIGIR", lambda: shown(pyatspi.ROLE_ALERT))
-    if not find(alert, expected) or alert.name != "Ordel: " + expected:
+    if not find(alert, expected) or not re.fullmatch(
+            said("kMessageBoxName", re.escape(W["kProgramTitle"]), re.escape(expected)), alert.name):
         fail(f"the message box does not say {expected}: {alert.name!r}")
     press(find(alert, "OK", pyatspi.ROLE_PUSH_BUTTON))
     wait_for("the message box stayed open", lambda: not shown(pyatspi.ROLE_ALERT), 10)
 
 
-def board_told(pattern):
-    """F2 tells the board: an announcement, or before Qt 6.8 the focused
-    button's description event, carrying the words."""
+def board_told(where, exercise, counts):
+    """F2 tells where the pupil is and the board: an announcement, or before
+    Qt 6.8 the focused button's description event, carrying the words."""
+    rods = ", ".join(f"{rod} {n}" for rod, n in zip(W["kRodsOnBoard"], counts))
+    pattern = said("kBoard", where, exercise, rods)
     key("F2")
     wait_for(f"F2 did not tell {pattern}", lambda: any(
         k in ("announcement", "accessible-description") and matches(d, pattern)
@@ -116,7 +143,8 @@ def board_told(pattern):
 
 
 # The exercise is the window's name from the start: the number to build.
-number = re.fullmatch(r"Ordel, forme o número ([1-9])", frame.name)
+title = re.escape(W["kProgramTitle"])
+number = re.fullmatch(said("kWindowName", title, said("kToBuild", "([1-9])")), frame.name)
 if not number or not find(frame, number[1], pyatspi.ROLE_LABEL):
     fail(f"the window's name does not tell the number shown: {frame.name!r}")
 
@@ -131,30 +159,38 @@ wait_for("the units rod's value is not 2", lambda: areas[3].queryValue().current
 wait_for("Backspace did not reach the keystroke listener", lambda: "BackSpace" in keys_heard)
 pyatspi.Registry.deregisterKeystrokeListener(hear_key, **key_kind)
 expect("a value change", "accessible-value", "Haste das unidades", None)
-said = [d for k, s, d in told if k == "accessible-description" and s == "UNIDADE"]
-if said != ["1 conta", "2 contas", "3 contas", "2 contas", "3 contas", "2 contas"]:
-    fail(f"the counts told on UNIDADE are {said}")
-expect("the removal", "accessible-description", "Haste das unidades", r"2 contas; .*")
+told_counts = [d for k, s, d in told if k == "accessible-description" and s == buttons[3].name]
+counts = [W["kBeads"].replace("%1", str(n)) if n != 1 else W["kOneBead"] for n in (1, 2, 3, 2, 3, 2)]
+if told_counts != counts:
+    fail(f"the counts told on UNIDADE are {told_counts}")
+expect("the removal", "accessible-description", areas[3].name, said("kAreaHint", counts[-1]))
 key("Tab"), key("Tab")
-if not re.fullmatch(r"0 contas\. Adicionar .* Backspace e Delete .*", buttons[1].description):
+arrival = said("kButtonHint", said("kBeads", "0"), W["kRodsOf"][1])
+if not re.fullmatch(arrival, buttons[1].description):
     fail(f"CENTENA on arrival is described {buttons[1].description!r}")
-board_told(r"forme o número [1-9]\. Nas hastes: milhar 0, centena 0, dezena 0, unidade 2")
+beginner = ", ".join((W["kIniciante"], W["kModeWords"][0]))
+board_told(beginner, said("kToBuild", "[1-9]") + r"\.", (0, 0, 0, 2))
 wrong = number[1] != "2"
-check("Tente Novamente !!!" if wrong else "Muito bem, você acertou !!!")
+check(W["kWrong"] if wrong else W["kCorrect"])
 if wrong:  # the board stays for another try, and F2 tells it
-    board_told(r"forme o número [1-9]\. Nas hastes: .* unidade 2")
+    board_told(beginner, said("kToBuild", number[1]) + r"\.", (0, 0, 0, 2))
 
 # At level "Avançado" the exercise is told as the window's new name, the
 # heading and the exercise line with their new captions, and the labels shown
 # as visible.
-press(find(frame, "Avançado", pyatspi.ROLE_MENU_ITEM))
-sum_told = r"Ordel, ([0-9]+) mais ([0-9]+) igual a quanto\?"
+press(find(frame, W["kMenuAvancado"].replace("&", ""), pyatspi.ROLE_MENU_ITEM))
+plus, equals = W["kSignWords"][0], W["kEqualsWord"]
+line = " ".join(("([0-9]+)", plus, "([0-9]+)", equals, re.escape(W["kHowMuch"])))
+sum_told = said("kWindowName", title, line)
 expect("the exercise at level Avançado", "accessible-name", None, sum_told)
 operands = re.fullmatch(sum_told, frame.name) or fail(f"the name is {frame.name!r}")
-for caption in ("Avançado", operands[1], "mais"):
+for caption in (W["kAvancado"], operands[1], plus):
     expect(f"the caption {caption}", "accessible-name", caption, re.escape(caption))
-for label in (operands[1], "mais", "igual"):
+for label in (operands[1], plus, equals):
     expect(f"the label {label} shown", "visible", label, 1)
+# F2 at level "Avançado" tells the operation too.
+where = ", ".join((W["kAvancado"], W["kModeWords"][0], W["kOperationWords"][0]))
+board_told(where, line.replace("([0-9]+)", "[0-9]+"), (0, 0, 0, 0))
 
 # A right answer brings the next exercise, told as the window's name. The
 # same sum may be drawn again, with nothing new to tell: then it is answered
@@ -164,7 +200,7 @@ for _ in range(10):
     total = int(current[1]) + int(current[2])
     for button in [buttons[2]] * (total // 10) + [buttons[3]] * (total % 10):
         press(button)
-    check("Muito bem, você acertou !!!")
+    check(W["kCorrect"])
     nextsum = wait_for("no next sum", lambda: re.fullmatch(sum_told, frame.name), 10)[0]
     if nextsum != current[0]:
         break
@@ -173,8 +209,8 @@ else:
 expect("the next exercise", "accessible-name", None, re.escape(nextsum))
 
 # Back at level "Iniciante" the sign and the equals sign are told hidden.
-press(find(frame, "Iniciante", pyatspi.ROLE_MENU_ITEM))
-for label in ("mais", "igual"):
+press(find(frame, W["kMenuIniciante"].replace("&", ""), pyatspi.ROLE_MENU_ITEM))
+for label in (plus, equals):
     expect(f"the label {label} hidden", "visible", label, 0)
 
 # F1 opens the help: a dialog named by its title, whose text is read a line
@@ -182,13 +218,15 @@ for label in ("mais", "igual"):
 key("F1")
 help_window = wait_for("F1 showed no help", lambda: shown(pyatspi.ROLE_DIALOG))
 text = find(help_window, role=pyatspi.ROLE_TEXT)
-if help_window.name != "Ajuda do Ordel" or not text:
+if help_window.name != W["kHelpTitle"] or not text:
     fail(f"the help is {help_window.name!r}, text {text}: " + str([(c.getRoleName(), c.name) for c in help_window]))
 lines = text.queryText()
 caret_line = lambda: lines.getTextAtOffset(lines.caretOffset, pyatspi.TEXT_BOUNDARY_LINE_START)[
     0].strip()
 seen = [caret_line(), key("Down") or caret_line(), key("Down") or caret_line()]
-if seen[0] != "Ajuda do Ordel" or len(set(seen)) != 3:
+with open(os.path.join(os.path.dirname(__file__), "..", "..", "assets", "ORDEL.HLP")) as hlp:
+    heading = hlp.readline().lstrip("# ").strip()  # the help file's first line
+if seen[0] != heading or len(set(seen)) != 3:
     fail(f"the caret's lines in the help are {seen}")
 key("Escape")
 wait_for("Escape left the help open", lambda: not shown(pyatspi.ROLE_DIALOG), 10)

@@ -51,8 +51,8 @@ TEST(Exercises, followTheLevelTheModeAndTheOperation) {
         SCOPED_TRACE(row.name);
         Harness h;
         h.board({20, 40, 70, 60});
-        h.play(row.events, row.draws);
-        ASSERT_EQ(h.view(), row.view); // the rows after one that failed could loop for ever
+        EXPECT_NO_THROW(h.play(row.events, row.draws)); // no endless redraw
+        EXPECT_EQ(h.view(), row.view);
         EXPECT_EQ(h.draws, 2 + static_cast<int>(row.draws.size()));
         EXPECT_EQ(h.reseeds * 2, h.draws) << "one reseed a pair";
         EXPECT_STREQ(brokenRule(h.ordel), nullptr);

@@ -12,7 +12,7 @@ namespace ordel::test {
 // a view was told and the counts. Only real changes are told: a bead shown or
 // hidden, a count that rose or fell, a box or a label that changed.
 // clang-format off
-struct FrameRow { const char* name; std::array<int, 4> counts; const char* events; std::string told; };
+struct FrameRow { const char* name; std::array<int, kRodCount> counts; const char* events; std::string told; };
 // clang-format on
 
 TEST(Frame, countsBeadsAndMarkerChangeByTheRulesAndAViewIsToldOfEachChange) {

@@ -1,7 +1,8 @@
-// The window in the state of the README's pictures, drawn on Qt's offscreen
-// platform at the scale the environment sets, against the picture given:
-// every place, size, colour, hatch, caption and frame line at once.
-//   tst_picture PICTURE.png      (exit 0 equal, 1 different, 77 skipped)
+// The window in the state of the README's pictures, or with "full" every rod
+// full, drawn on Qt's offscreen platform at the scale the environment sets,
+// against the picture given: every place, size, colour, hatch, caption, bead
+// and frame line at once.
+//   tst_picture PICTURE.png [full]   (exit 0 equal, 1 different, 77 skipped)
 // On a difference it writes the picture it drew and a map of the different
 // pixels (red) into the current folder, and names them.
 
@@ -27,9 +28,9 @@ int main(int argc, char* argv[]) {
             return 77;
         }
     }
-    const QString file = QString::fromLocal8Bit(argc == 2 ? argv[1] : "");
+    const QString file = QString::fromLocal8Bit(argc >= 2 ? argv[1] : "");
     const QImage wanted = QImage(file).convertToFormat(QImage::Format_RGB32);
-    ordel::test::Screenshot screenshot;
+    ordel::test::Screenshot screenshot(argc > 2);
     const QImage drawn = screenshot.picture();
     // The picture drawn, faded where it matches and red where it differs.
     QImage map =

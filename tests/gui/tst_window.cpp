@@ -5,8 +5,8 @@
 // what a picture at one size cannot show.
 
 #include "AboutText.h"
-#include "Accessibility.h"
 #include "Appearance.h"
+#include "AtSpiRepair.h"
 #include "BeadArray.h"
 #include "HelpViewer.h"
 #include "OrdelWindow.h"
@@ -15,6 +15,7 @@
 // moc cannot read the core's accented names, and needs none of them.
 #ifndef Q_MOC_RUN
 #include "WindowLayout.h"
+#include "Words.h"
 #include "exercises/Texts.h"
 #endif
 
@@ -35,8 +36,9 @@ class TestWindow : public QObject {
     Draws draws;
     std::unique_ptr<OrdelWindow> window;
     using Box = std::tuple<QString, QMessageBox::Icon, QMessageBox::StandardButtons, QString>;
-    Box box;        // title, icon, buttons, text
-    QString spoken; // the box's text as a screen reader reads it
+    Box box;                        // title, icon, buttons, text
+    QString spoken;                 // the box's text as a screen reader reads it
+    static inline QStringList said; // what the program had the screen reader say
 
     QWidget* w(const QString& name) const { return window->findChild<QWidget*>(name); }
     void choose(const char* item) const { window->findChild<QAction*>(item)->trigger(); }
@@ -44,6 +46,7 @@ class TestWindow : public QObject {
         for (int i = 0; i < times; ++i)
             QTest::mouseClick(w(button), Qt::LeftButton);
     }
+    static QString text(std::string_view words) { return QString::fromUtf8(words); }
     static QString read(QWidget* c, QAccessible::Text text) {
         return QAccessible::queryAccessibleInterface(c)->text(text);
     }
@@ -72,11 +75,17 @@ private slots:
         QApplication::setStyle(u"Windows"_s);
         QApplication::setPalette(QApplication::style()->standardPalette());
         draws.next = 0;
+        said.clear();
+#ifdef ORDEL_ATSPI_REPAIR
+        watchAnnouncements([](const QString& phrase) { said << phrase; });
+#endif
         window = std::make_unique<OrdelWindow>(&draws);
         window->show();
         QVERIFY(QTest::qWaitForWindowActive(window.get()));
     }
-    void cleanup() { window.reset(); }
+    void cleanup() {
+        window.reset();
+    }
 
     // The window's name tells screen readers the exercise as it stands after
     // each handler, its signs as words ("[Operação]": that menu is shown, at
@@ -131,13 +140,41 @@ private slots:
         QCOMPARE(names, u"Ordel, forme o número 7|Ordel, 3 mais 7 igual a quanto? [Operação]|"
                         "Ordel, 5 dividido por 2 igual a quanto? [Operação]|Ordel, 5 vezes 2 "
                         "igual a quanto? [Operação]|Ordel, forme o número 7|"_s);
-        // F2's whole board: the exercise, then the rods, thousands first.
+        QCOMPARE(window->windowTitle(), u"Ordel"_s);
+        // The rods' controls, thousands first: the press area, the beads and
+        // the answer box; and the buttons' captions.
+        QString rods;
+        for (const auto& r : ordel::layout::kRodLooks)
+            for (const std::string_view n : {r.area.name, r.beads.name, r.answer.name})
+                rods += read(w(text(n)), QAccessible::Name) + '|';
+        QCOMPARE(rods, u"Haste dos milhares|Contas da haste dos milhares|Resposta da haste dos "
+                       "milhares|Haste das centenas|Contas da haste das centenas|Resposta da "
+                       "haste das centenas|Haste das dezenas|Contas da haste das dezenas|"
+                       "Resposta da haste das dezenas|Haste das unidades|Contas da haste das "
+                       "unidades|Resposta da haste das unidades|"_s);
+        QStringList captions;
+        for (const QPushButton* b : window->findChildren<QPushButton*>())
+            captions << b->text();
+        QCOMPARE(captions.join(' '), u"CORRIGIR MILHAR CENTENA DEZENA UNIDADE"_s);
+        // F2 tells the level, the mode, at level "Avançado" the operation,
+        // then the exercise and the rods, thousands first.
         click("Comando_Dezena");
         click("Comando_Unidade", 2);
+        choose("MnuMilhar");
+        said.clear();
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_F2);
-        QCOMPARE(accessibility::board(window->core()),
-                 u"forme o número 7. Nas hastes: milhar 0, centena 0, dezena 1, unidade 2"_s);
-        QCOMPARE(window->windowTitle(), u"Ordel"_s);
+        choose("MnuAvançado");
+        choose("MnuSubtração");
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F2);
+#ifdef ORDEL_ATSPI_REPAIR
+        // Between the two, the new exercises, announced with the focus on
+        // a button as the menus close.
+        QCOMPARE(said.join('|'),
+                 u"Iniciante, milhar: forme o número 5. Nas hastes: milhar 0, "
+                 "centena 0, dezena 1, unidade 2|2 mais 5 igual a quanto?|7 menos "
+                 "3 igual a quanto?|Avançado, milhar, subtração: 7 menos 3 igual "
+                 "a quanto? Nas hastes: milhar 0, centena 0, dezena 0, unidade 0"_s);
+#endif
     }
 
     void exercise() {
@@ -159,8 +196,12 @@ private slots:
                      Box("Ordel", QMessageBox::NoIcon, QMessageBox::Ok, QString::fromUtf8(said)));
         }
         // The beads of the wrong answer stay, and the next number is shown.
+        // The window, coming back from the message box with no control
+        // focused yet, is read with its new name: the number is not also
+        // announced.
         QCOMPARE(told().count(u"3 contas"_s), 3);
         QCOMPARE(w("Numero2")->property("text"), QVariant(u"5"_s));
+        QCOMPARE(said, QStringList());
     }
 
     void beadsTakenOff() {

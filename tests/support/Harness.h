@@ -64,9 +64,9 @@ struct Harness : RandomSource, MessageBox, StateObserver {
             ordel::play(ordel, events[i], static_cast<int>(i));
     }
     // Thousands, hundreds, tens and units on the rods.
-    void board(std::array<int, 4> counts) {
-        for (std::size_t i = 0; i < 4; ++i)
-            ordel.setCount(kAllRods[i], counts[i]);
+    void board(std::array<int, kRodCount> counts) {
+        for (Rod rod : kAllRods)
+            ordel.setCount(rod, counts[index(rod)]);
     }
     // The counts, or the answer boxes, thousands first: "0/3/5/12".
     [[nodiscard]] std::string rods(bool boxes = false) const {

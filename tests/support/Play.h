@@ -8,6 +8,7 @@
 #include "exercises/Ordel.h"
 
 #include <algorithm>
+#include <array>
 #include <iterator>
 #include <string>
 
@@ -47,6 +48,26 @@ inline void play(Ordel& ordel, char key, int n) {
     std::find_if(std::begin(kEvents), std::end(kEvents), [key](const Event& e) {
         return e.key == key;
     })->act(ordel, n);
+}
+
+// The counts that spell a number on the rods, by rod: each rod below the
+// thousands its digit, the thousands rod all the rest (12997: 12, 9, 9, 7).
+// What the pupil builds for a right answer; the tests, the fuzzer, the
+// benchmarks and the pictures all put a number on the rods through it.
+inline std::array<int, kRodCount> rodDigits(int number) {
+    std::array<int, kRodCount> counts{};
+    for (Rod rod : kUnitsFirst) {
+        counts[index(rod)] = rod == Rod::Milhar ? number : number % 10;
+        number /= 10;
+    }
+    return counts;
+}
+
+// Puts the rods at the digits of a number, as rodDigits() spells it.
+inline void spell(Ordel& ordel, int number) {
+    const auto counts = rodDigits(number);
+    for (Rod rod : kAllRods)
+        ordel.setCount(rod, counts[index(rod)]);
 }
 
 // The first rule broken, as its text, or nullptr. An operand's caption that
