@@ -12,7 +12,7 @@ class QWidget;
 // screen reader say a phrase now, and announceNewName() tells the window's
 // new name where the name change alone may go unheard; each takes the way
 // that the Qt in use allows. Away from Linux, where there is no AT-SPI, all
-// three are no-ops.
+// are no-ops.
 #if defined(ORDEL_ATSPI_REPAIR)
 void installAtSpiRepair();
 void announce(QWidget* window, const QString& text);
@@ -24,4 +24,5 @@ void watchAnnouncements(void (*watcher)(const QString& text));
 inline void installAtSpiRepair() {}
 inline void announce(QWidget* /*window*/, const QString& /*text*/) {}
 inline void announceNewName(QWidget* /*window*/, const QString& /*text*/) {}
+inline void watchAnnouncements(void (* /*watcher*/)(const QString& text)) {}
 #endif

@@ -14,27 +14,18 @@ def fail(why):
     sys.exit("FAIL: " + why)
 
 
-def headers(*paths):
-    """Each text the headers name (k...), or its table of texts."""
-    found, root = {}, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..")
-    for path in paths:
-        with open(os.path.join(root, path), encoding="utf-8") as source:
-            for name, value in re.findall(r"constexpr (?:std::string_view|auto) (k\w+) =(.*?);\n",
-                                          source.read(), re.S):
-                texts = [t.replace("\\n", "\n") for t in re.findall(r'"([^"]*)"', value)]
-                found[name] = "".join(texts) if value.strip().startswith('"') else texts
-    return found
+root = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..")
+W = {}  # each text the headers name (k...), or its table of texts
+for path in ("app/Words.h", "exercises/Texts.h"):
+    with open(os.path.join(root, path), encoding="utf-8") as source:
+        for name, value in re.findall(r"constexpr (?:std::string_view|auto) (k\w+) =(.*?);\n",
+                                      source.read(), re.S):
+            texts = [t.replace("\\n", "\n") for t in re.findall(r'"([^"]*)"', value)]
+            W[name] = "".join(texts) if value.strip().startswith('"') else texts
 
 
-W = headers("app/Words.h", "exercises/Texts.h")
-
-
-def said(name, *parts):
-    """A text of W as a regular expression, %1, %2... being the parts (regular expressions)."""
-    text = re.escape(W[name])
-    for i, part in enumerate(parts, 1):
-        text = text.replace(f"%{i}", part)
-    return text
+def said(name, *parts):  # a text of W as a regular expression, %1... being the parts
+    return re.sub(r"%(\d)", lambda m: parts[int(m[1]) - 1], re.escape(W[name]))
 
 
 def wait_for(what, find, seconds=30):
@@ -124,8 +115,8 @@ def check(expected):
     its text and in its name, which braille shows."""
     press(buttons[4])
     alert = wait_for("no message box after CORRIGIR", lambda: shown(pyatspi.ROLE_ALERT))
-    if not find(alert, expected) or not re.fullmatch(
-            said("kMessageBoxName", re.escape(W["kProgramTitle"]), re.escape(expected)), alert.name):
+    named = W["kMessageBoxName"].replace("%1", W["kProgramTitle"]).replace("%2", expected)
+    if not find(alert, expected) or alert.name != named:
         fail(f"the message box does not say {expected}: {alert.name!r}")
     press(find(alert, "OK", pyatspi.ROLE_PUSH_BUTTON))
     wait_for("the message box stayed open", lambda: not shown(pyatspi.ROLE_ALERT), 10)
@@ -158,22 +149,17 @@ key("BackSpace")
 wait_for("the units rod's value is not 2", lambda: areas[3].queryValue().currentValue == 2, 10)
 wait_for("Backspace did not reach the keystroke listener", lambda: "BackSpace" in keys_heard)
 pyatspi.Registry.deregisterKeystrokeListener(hear_key, **key_kind)
-expect("a value change", "accessible-value", "Haste das unidades", None)
-told_counts = [d for k, s, d in told if k == "accessible-description" and s == buttons[3].name]
+expect("a value change", "accessible-value", areas[3].name, None)
 counts = [W["kBeads"].replace("%1", str(n)) if n != 1 else W["kOneBead"] for n in (1, 2, 3, 2, 3, 2)]
-if told_counts != counts:
-    fail(f"the counts told on UNIDADE are {told_counts}")
+if counts != [d for k, s, d in told if k == "accessible-description" and s == buttons[3].name]:
+    fail(f"the counts told on UNIDADE are not {counts}: {told}")
 expect("the removal", "accessible-description", areas[3].name, said("kAreaHint", counts[-1]))
 key("Tab"), key("Tab")
-arrival = said("kButtonHint", said("kBeads", "0"), W["kRodsOf"][1])
-if not re.fullmatch(arrival, buttons[1].description):
+if not re.fullmatch(said("kButtonHint", said("kBeads", "0"), W["kRodsOf"][1]), buttons[1].description):
     fail(f"CENTENA on arrival is described {buttons[1].description!r}")
-beginner = ", ".join((W["kIniciante"], W["kModeWords"][0]))
-board_told(beginner, said("kToBuild", "[1-9]") + r"\.", (0, 0, 0, 2))
-wrong = number[1] != "2"
-check(W["kWrong"] if wrong else W["kCorrect"])
-if wrong:  # the board stays for another try, and F2 tells it
-    board_told(beginner, said("kToBuild", number[1]) + r"\.", (0, 0, 0, 2))
+board_told(", ".join((W["kIniciante"], W["kModeWords"][0])), said("kToBuild", "[1-9]") + r"\.",
+           (0, 0, 0, 2))
+check(W["kWrong"] if number[1] != "2" else W["kCorrect"])
 
 # At level "Avançado" the exercise is told as the window's new name, the
 # heading and the exercise line with their new captions, and the labels shown
@@ -189,8 +175,8 @@ for caption in (W["kAvancado"], operands[1], plus):
 for label in (operands[1], plus, equals):
     expect(f"the label {label} shown", "visible", label, 1)
 # F2 at level "Avançado" tells the operation too.
-where = ", ".join((W["kAvancado"], W["kModeWords"][0], W["kOperationWords"][0]))
-board_told(where, line.replace("([0-9]+)", "[0-9]+"), (0, 0, 0, 0))
+board_told(", ".join((W["kAvancado"], W["kModeWords"][0], W["kOperationWords"][0])),
+           line.replace("([0-9]+)", "[0-9]+"), (0, 0, 0, 0))
 
 # A right answer brings the next exercise, told as the window's name. The
 # same sum may be drawn again, with nothing new to tell: then it is answered
@@ -224,9 +210,7 @@ lines = text.queryText()
 caret_line = lambda: lines.getTextAtOffset(lines.caretOffset, pyatspi.TEXT_BOUNDARY_LINE_START)[
     0].strip()
 seen = [caret_line(), key("Down") or caret_line(), key("Down") or caret_line()]
-with open(os.path.join(os.path.dirname(__file__), "..", "..", "assets", "ORDEL.HLP")) as hlp:
-    heading = hlp.readline().lstrip("# ").strip()  # the help file's first line
-if seen[0] != heading or len(set(seen)) != 3:
+if seen[0] != W["kHelpTitle"] or len(set(seen)) != 3:  # the help file's heading is the title
     fail(f"the caret's lines in the help are {seen}")
 key("Escape")
 wait_for("Escape left the help open", lambda: not shown(pyatspi.ROLE_DIALOG), 10)

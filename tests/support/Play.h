@@ -55,19 +55,13 @@ inline void play(Ordel& ordel, char key, int n) {
 // What the pupil builds for a right answer; the tests, the fuzzer, the
 // benchmarks and the pictures all put a number on the rods through it.
 inline std::array<int, kRodCount> rodDigits(int number) {
-    std::array<int, kRodCount> counts{};
-    for (Rod rod : kUnitsFirst) {
-        counts[index(rod)] = rod == Rod::Milhar ? number : number % 10;
-        number /= 10;
-    }
-    return counts;
+    return {number / 1000, number / 100 % 10, number / 10 % 10, number % 10};
 }
 
 // Puts the rods at the digits of a number, as rodDigits() spells it.
 inline void spell(Ordel& ordel, int number) {
-    const auto counts = rodDigits(number);
     for (Rod rod : kAllRods)
-        ordel.setCount(rod, counts[index(rod)]);
+        ordel.setCount(rod, rodDigits(number)[index(rod)]);
 }
 
 // The first rule broken, as its text, or nullptr. An operand's caption that
