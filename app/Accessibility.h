@@ -46,8 +46,10 @@ void tellLevel(bool beginner, QWidget* numero2);
 // entering the window, when asked for the title, and when it changes. The
 // title a sighted pupil sees stays "Ordel".
 void tellExercise(const ordel::Ordel& core, QWidget* window);
-// Has the screen reader say the whole board at once: the exercise, then each
-// rod's count, thousands first. Nothing on the window changes.
+// Has the screen reader say where the pupil is and the whole board at once:
+// the level, the mode and, at level "Avançado", the operation, which no menu
+// shows; then the exercise and each rod's count, thousands first. Nothing on
+// the window changes.
 void tellBoard(const ordel::Ordel& core, QWidget* window);
 // A message box's accessible name: its title, and its text when that is
 // short enough to stand beside it on a braille line, which shows a box's
