@@ -74,14 +74,27 @@ ordel_install_missing() {
 }
 
 # Installs what debian/control's Build-Depends name and this machine lacks, as
-# dpkg-checkbuilddeps reports it (without the versions, which apt picks).
+# dpkg-checkbuilddeps reports it (without the versions, which apt picks). Of
+# alternatives ("a | b": the releases' names of one package) it installs the
+# first that this release's apt knows.
 ordel_install_build_depends() {
-    local unmet
+    local unmet word alternatives=() wanted=() either=false
     # Debian 12 says "Unmet", Debian 13 "unmet"; build-essential comes as
     # "build-essential:native".
     unmet=$(dpkg-checkbuilddeps 2>&1 | sed -n 's/.*unmet build dependencies: //Ip' |
         sed 's/([^)]*)//g; s/:native//g') || true
-    [ -z "$unmet" ] || ordel_install_missing $unmet
+    # The last word, no package's name, ends the last group of alternatives.
+    for word in $unmet "|end"; do
+        if [ "$word" = "|" ]; then
+            either=true
+        elif $either; then
+            alternatives+=("$word") && either=false
+        else
+            [ ${#alternatives[@]} -eq 0 ] || wanted+=("$(ordel_pick "${alternatives[@]}")")
+            alternatives=("$word")
+        fi
+    done
+    [ ${#wanted[@]} -eq 0 ] || ordel_install_missing "${wanted[@]}"
 }
 
 # Copies the project's own files, and nothing else, from the current folder
