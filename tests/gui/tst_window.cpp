@@ -278,10 +278,12 @@ private slots:
         });
         qputenv("XDG_DATA_HOME", "/home/pupil/.local/share");
         qputenv("XDG_DATA_DIRS", "/school/share:/usr/share/:/usr/share");
-        QStringList folders{QCoreApplication::applicationDirPath(),
-                            u"/home/pupil/.local/share/ordel"_s, u"/school/share/ordel"_s,
-                            u"/usr/share/ordel"_s, ORDEL_DATA_DIR};
+        QStringList folders{QCoreApplication::applicationDirPath()};
+#ifdef ORDEL_DATA_DIR // on Linux; on Windows the help is beside the program alone
+        folders << u"/home/pupil/.local/share/ordel"_s << u"/school/share/ordel"_s
+                << u"/usr/share/ordel"_s << ORDEL_DATA_DIR;
         folders.removeDuplicates();
+#endif
         QCOMPARE(HelpViewer::defaultSearchFolders(), folders);
     }
 
@@ -304,7 +306,9 @@ private slots:
         // The icon is drawn from its SVG, not scaled up from the 32 x 32
         // images; disabled, it is the grey 32 x 32 image.
         const QIcon icon = window->windowIcon();
+#ifndef Q_OS_WIN // the Qt built for Windows has no SVG icon engine
         QCOMPARE(icon.pixmap(QSize(64, 64), 2.0).size(), QSize(128, 128));
+#endif
         QCOMPARE(icon.pixmap(32, QIcon::Disabled).toImage(),
                  QImage(u":/icons/ordel-32-mono.png"_s)
                      .convertToFormat(QImage::Format_ARGB32_Premultiplied));
