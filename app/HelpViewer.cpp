@@ -133,13 +133,13 @@ HelpViewer::~HelpViewer() {
 
 QStringList HelpViewer::defaultSearchFolders() {
     QStringList folders{QCoreApplication::applicationDirPath()};
+#ifdef ORDEL_DATA_DIR
     // The XDG data folders, the user's own first, then the machine's
     // (XDG_DATA_DIRS: /usr/local/share before /usr/share unless set), so that
     // a school can put its own help in /usr/local/share/ordel.
     const QStringList data = QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation);
     for (const QString& folder : data)
         folders.append(QDir(folder).filePath(QStringLiteral("ordel")));
-#ifdef ORDEL_DATA_DIR
     // The folder the program was built for, when the XDG folders leave it out.
     const QString built = QString::fromUtf8(ORDEL_DATA_DIR);
     if (!built.isEmpty())

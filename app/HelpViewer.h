@@ -42,8 +42,8 @@ public:
     Q_INVOKABLE void ShowHelp();
 
     // The folders searched for the help file, in order: the program's own
-    // folder, then "ordel" in each XDG data folder, then the installed data
-    // folder when the build names one; each folder once.
+    // folder, then, where the build names an installed data folder (Linux),
+    // "ordel" in each XDG data folder and that folder; each folder once.
     static QStringList defaultSearchFolders();
     QStringList searchFolders() const { return searchFolders_; }
     void setSearchFolders(const QStringList& folders) { searchFolders_ = folders; }

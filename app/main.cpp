@@ -10,6 +10,7 @@
 
 namespace {
 
+#ifdef Q_OS_LINUX
 // Whether the command line names Qt's platform ("-platform offscreen"), which
 // Qt reads when the application is made and which needs no display.
 bool platformOption(int argc, char* argv[]) {
@@ -21,17 +22,28 @@ bool platformOption(int argc, char* argv[]) {
     return false;
 }
 
-} // namespace
-
-int main(int argc, char* argv[]) {
-#ifdef Q_OS_LINUX
-    // Without a display Qt would only abort with a terse message in English.
+// Without a display Qt would only abort with a terse message in English: this
+// says, in the program's language, what is missing and how to run it anyway.
+bool displayFound(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
         qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && !platformOption(argc, argv)) {
         std::fputs(ordel::words::kNoDisplay.data(), stderr);
-        return 1;
+        return false;
     }
+    return true;
+}
+#else
+// Windows always has its desktop.
+bool displayFound(int, char*[]) {
+    return true;
+}
 #endif
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    if (!displayFound(argc, argv))
+        return 1;
     // The window's class on X11 (WM_CLASS) is Qt's application name, by
     // default the name the program was started by; fixed here, it is the
     // desktop entry's StartupWMClass whatever the program's file is called.

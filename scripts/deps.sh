@@ -1,6 +1,7 @@
 # Debian packages the project needs, a function that installs the missing
 # ones, and one that copies the project's own files. Sourced by scripts/run,
-# test, fuzz, package, screenshot, render-icons.sh and test-release.
+# test, fuzz, package, screenshot, render-icons.sh, test-release,
+# windows-qt and windows-package.
 
 # Package names that differ between releases are picked by what the
 # release's archive has: the first of the names given that apt knows (or that
@@ -54,6 +55,16 @@ ORDEL_TEST_PACKAGES+=(clang libclang-rt-dev)
 # ordel_install_build_depends); Qt's translations for the window's test.
 ORDEL_TEST_PACKAGES+=(desktop-file-utils appstream dpkg-dev debhelper lintian binutils util-linux
                       mount qt6-translations-l10n)
+
+# Ordel for Windows (scripts/windows-qt, windows-package, test-windows):
+# Debian's MinGW-w64, Qt's host tools of the same version as the Qt built
+# from Debian's source (dpkg-source unpacks it), GoogleTest's source, Wine to
+# run the tests and the program, NSIS for the installer, zip for the portable
+# folder, Xvfb, xdotool and ImageMagick's import for the installed program's
+# window, and Qt's Portuguese catalogue, which goes with the program.
+ORDEL_WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix qt6-base-dev-tools dpkg-dev perl ninja-build
+                        wine64 nsis zip xvfb xauth xdotool imagemagick qt6-translations-l10n
+                        libgtest-dev)
 
 # With ORDEL_NO_INSTALL set (as the tests set it), a missing package is an
 # error instead: a test never installs anything.
