@@ -45,6 +45,8 @@ foreach(dll libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll)
     if(NOT IS_ABSOLUTE "${path}" OR NOT EXISTS "${path}")
         message(FATAL_ERROR "${CMAKE_CXX_COMPILER} has no ${dll}")
     endif()
+    # The real path, as dpkg knows it.
+    file(REAL_PATH ${path} path)
     install(FILES ${path} DESTINATION .)
     # With the licence of the Debian package it comes from.
     execute_process(COMMAND dpkg-query -S ${path} OUTPUT_VARIABLE owner
