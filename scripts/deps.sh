@@ -59,11 +59,11 @@ ORDEL_TEST_PACKAGES+=(desktop-file-utils appstream dpkg-dev debhelper lintian bi
 # Ordel for Windows (scripts/windows-qt, windows-package, test-windows):
 # Debian's MinGW-w64, Qt's host tools of the same version as the Qt built
 # from Debian's source (dpkg-source unpacks it), GoogleTest's source, Wine to
-# run the tests and the program, NSIS for the installer, zip for the portable
-# folder, Xvfb, xdotool and ImageMagick's import for the installed program's
+# run the tests and the program, NSIS for the installer, zip and unzip for the
+# portable folder, Xvfb, xdotool and ImageMagick's import for the installed program's
 # window, and Qt's Portuguese catalogue, which goes with the program.
 ORDEL_WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix qt6-base-dev-tools dpkg-dev perl ninja-build
-                        wine64 nsis zip xvfb xauth xdotool imagemagick qt6-translations-l10n
+                        wine64 nsis zip unzip xvfb xauth xdotool imagemagick qt6-translations-l10n
                         libgtest-dev)
 
 # With ORDEL_NO_INSTALL set (as the tests set it), a missing package is an
